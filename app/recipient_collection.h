@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Ordered list of byte strings in the system's ANSI code page.
+using TextList = std::vector<std::string>;
+
+// The run's record of accepted recipients, filled by exactly one source.
+struct RecipientCollection {
+    int limit = 0;  // 50, or 0 for no limit
+    int count = 0;
+    TextList entries;
+    // Speed-dial source only: per valid record, in record order (speedDialNumbers is refilled
+    // with record indices by the speed-dial picker's OK).
+    TextList speedDialNumbers;
+    TextList secureFaxTexts;
+    TextList relayFaxTexts;
+    TextList fCodeTexts;
+    TextList commModeTexts;
+};

@@ -1,0 +1,92 @@
+#include "app/recipient_entry.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsKeptFaxByte(unsigned char byte) {
+    return byte > 0x20 && byte < 0x7B && byte != ',' && byte != '[' && byte != ']';
+}
+
+}  // namespace
+
+std::size_t CleanFaxNumber(std::string& fax) {
+    for (char& c : fax) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    std::erase_if(fax, [](char c) { return !IsKeptFaxByte(static_cast<unsigned char>(c)); });
+    return fax.size();
+}
+
+void ReplaceNameBrackets(std::string& name) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if (byte >= 0x80) {
+            ++i;  // the second byte of a double-byte character is never a bracket
+        } else if (byte == '[') {
+            name[i] = '(';
+        } else if (byte == ']') {
+            name[i] = ')';
+        }
+    }
+}
+
+void TrimBlanks(std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        text.clear();
+        return;
+    }
+    text.erase(text.find_last_not_of(' ') + 1);
+    text.erase(0, first);
+}
+
+std::string MakeRecipientEntry(std::string_view name, std::string_view fax) {
+    std::string entry;
+    entry.reserve(name.size() + fax.size() + 3);
+    entry.append(name).append(" [").append(fax).append("]");
+    return entry;
+}
+
+AddResult AddRecipientEntry(std::string& name, std::string& fax, RecipientCollection& collection) {
+    if (CleanFaxNumber(fax) == 0) {
+        return AddResult::Rejected;
+    }
+    TrimBlanks(name);
+    ReplaceNameBrackets(name);
+    std::string entry = MakeRecipientEntry(name, fax);
+    if (std::find(collection.entries.begin(), collection.entries.end(), entry) !=
+        collection.entries.end()) {
+        return AddResult::Rejected;
+    }
+    if (collection.limit > 0 && collection.count == collection.limit) {
+        return AddResult::LimitReached;
+    }
+    collection.entries.push_back(std::move(entry));
+    ++collection.count;
+    return AddResult::Added;
+}
+
+void SplitRecipientEntry(std::string_view entry, std::string& name, std::string& fax) {
+    // A double-byte name may hold a bracket byte, so the fax number is found from the end: it
+    // stands between the last "[" and the final "]".
+    const auto open = entry.rfind('[');
+    if (open == std::string_view::npos) {
+        name.assign(entry);
+        fax.clear();
+        return;
+    }
+    const auto close = entry.find(']', open + 1);
+    fax.assign(entry.substr(open + 1, close == std::string_view::npos ? std::string_view::npos
+                                                                       : close - open - 1));
+    const std::size_t nameEnd = (open > 0 && entry[open - 1] == ' ') ? open - 1 : open;
+    name.assign(entry.substr(0, nameEnd));
+}
+
+void CutToField(std::string& text) {
+    if (text.size() > kFieldTextMax) {
+        text.resize(kFieldTextMax);
+    }
+}

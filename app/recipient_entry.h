@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "app/recipient_collection.h"
+
+// Length of the text in every fixed name or fax field (31 bytes with the NUL).
+inline constexpr std::size_t kFieldTextMax = 30;
+
+enum class AddResult { Rejected = 0, Added = 1, LimitReached = 2 };
+
+// Keeps only the bytes a fax number may hold, upper-cases ASCII letters; returns the new length.
+std::size_t CleanFaxNumber(std::string& fax);
+// Single-byte "[" and "]" become "(" and ")"; double-byte characters stay whole.
+void ReplaceNameBrackets(std::string& name);
+// Removes leading and trailing blanks (0x20 only).
+void TrimBlanks(std::string& text);
+// Cleans both texts in place and appends "name [fax]" unless it is empty, a duplicate or over
+// the limit. The duplicate test comes first, so a duplicate is Rejected even when full.
+AddResult AddRecipientEntry(std::string& name, std::string& fax, RecipientCollection& collection);
+// "name [fax]" -> name, fax.
+void SplitRecipientEntry(std::string_view entry, std::string& name, std::string& fax);
+// "%s [%s]"
+std::string MakeRecipientEntry(std::string_view name, std::string_view fax);
+// Cuts a text to the fixed field length.
+void CutToField(std::string& text);

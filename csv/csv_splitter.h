@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+inline constexpr int kCsvMaxFields = 1024;
+inline constexpr int kCsvBadFormat = -6;
+
+// Slot 0 points to one NUL-terminated line before a split; slot 1024 may receive the unsplit rest
+// of a line with more than 1024 fields and is never counted.
+using CsvFieldTable = std::array<char*, kCsvMaxFields + 1>;
+
+// Cuts the line at slot 0 in place into comma-separated fields with double-quote quoting.
+// Returns 0 for an empty line, the number of fields (1 to 1024), or kCsvBadFormat when a quoted
+// field has no closing quote. fieldsFound, when given, receives the number of slots set in every
+// case: for kCsvBadFormat it includes the unterminated field, which runs to the end of the line.
+int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound = nullptr);

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scenario {
+
+// One statement after `run`: a window step, an action, an expectation or an after-run statement.
+// Words are decoded (quotes and escapes); "{dir}" is still in them, each runner puts in its own.
+struct Statement {
+    int line = 0;
+    std::string verb;
+    std::vector<std::string> words;
+};
+
+enum class HostKind { None, Plain, Limit };
+enum class MapiInstall { Absent, Installed, Configured, Unloadable };
+
+struct FileSetup {
+    int line = 0;
+    std::string name;   // may hold "{dir}"
+    std::string bytes;  // the whole content, line ends and byte-order mark included
+};
+
+struct AddressBookUser {
+    std::string id;
+    std::optional<std::string> name;  // nothing for "-"
+    std::optional<std::string> primaryFax, businessFax, homeFax;
+};
+
+struct AddressBookList {
+    std::string id;
+    std::string name;
+    std::vector<std::string> members;
+};
+
+struct AddressBookOther {
+    std::string id;
+    std::string name;
+};
+
+struct AddressBookFailure {
+    enum class What { Open, Props, Table, Row };
+    std::string id;
+    What what = What::Open;
+    int row = 0;  // from 1, for Row
+};
+
+enum class ChooseKind { Cancel, Nothing, Entries };
+
+struct Setup {
+    HostKind host = HostKind::Plain;
+    std::string args = "{dir}result.dat";
+    std::vector<FileSetup> files;
+    MapiInstall mapi = MapiInstall::Absent;
+    std::string mapiLogon = "ok";        // ok, cancel, fail
+    std::string mapiAddressBook = "ok";  // ok, warning, fail
+    bool wabPresent = false;
+    std::string wabOpen = "ok";  // ok, warning, fail
+    std::vector<AddressBookUser> users;
+    std::vector<AddressBookList> lists;
+    std::vector<AddressBookOther> others;
+    std::vector<AddressBookFailure> failures;
+    ChooseKind choose = ChooseKind::Cancel;
+    std::vector<std::string> chosenIds;
+};
+
+struct Scenario {
+    std::string path;
+    Setup setup;
+    std::vector<Statement> steps;
+};
+
+class ParseError : public std::runtime_error {
+public:
+    ParseError(int line, const std::string& what) : std::runtime_error(what), line_(line) {}
+    int line() const { return line_; }
+
+private:
+    int line_;
+};
+
+// Throws ParseError for a file that cannot be read (line 0) or parsed.
+Scenario ParseScenarioFile(const std::string& path);
+Scenario ParseScenarioText(std::string_view text, const std::string& path);
+
+// Replaces every "{dir}" by dir (which ends with its separator).
+std::string ReplaceDir(std::string_view word, std::string_view dir);
+// A word as a scenario would write it: quoted and escaped when it needs to be.
+std::string QuoteWord(std::string_view word);
+
+// Window steps (dialog, message, open), actions and expectations on the current dialog, and
+// after-run statements (expect, dump result).
+bool IsWindowStep(const Statement& statement);
+bool IsAfterRunStatement(const Statement& statement);
+
+}  // namespace scenario

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/scenario/scenario.h"
+
+namespace scenario {
+
+// What a user can see of one control, read the same way by both runners.
+struct ControlState {
+    int id = -1;
+    std::string className;  // "BUTTON", "EDIT", "LISTBOX", "COMBOBOX", "STATIC"
+    std::string text;
+    std::vector<std::string> items;
+    std::vector<int> selected;  // ascending; a combo box or single-selection list: its current item
+    int topIndex = 0;
+    bool checked = false;
+    bool visible = true;
+    bool enabled = true;
+};
+
+struct WindowState {
+    std::string title;
+    std::vector<ControlState> controls;
+};
+
+struct Mismatch {
+    std::string expected;
+    std::string found;
+};
+
+// Checks a see, see-title, see-items, see-selected, see-top, see-checked, see-visible or
+// see-enabled statement ("{dir}" already replaced); nothing when it holds.
+std::optional<Mismatch> CheckExpectation(const Statement& statement, const WindowState& window);
+const ControlState* FindControl(const WindowState& window, int id);
+
+// "item ID INDEX TEXT" lines of a dump statement.
+std::string DumpItems(const ControlState& control);
+// Every open window, innermost last, for a failure report.
+std::string DescribeWindows(const std::vector<WindowState>& windows);
+
+// What the host saw of the tool.
+struct HostLog {
+    bool hadHost = true;
+    struct Command {
+        int id = 0;
+        long long lParam = 0;
+        bool hostWasEnabled = false;
+    };
+    std::vector<Command> commands;
+};
+
+// expect command / expect result / expect record / expect field / expect bytes. result is the
+// result file's bytes (nothing when it does not exist), original what the setup put there.
+std::optional<Mismatch> CheckAfterRun(const Statement& statement, const HostLog& host,
+                                      const std::optional<std::string>& result,
+                                      const std::optional<std::string>& original);
+// The whole result file, 16 bytes a line, in hex.
+std::string DumpResult(const std::optional<std::string>& result);
+
+}  // namespace scenario

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/window_handle.h"
+
+namespace ui {
+
+struct FileOpenRequest {
+    WindowHandle owner = 0;
+    std::string filters;  // (description, pattern) pairs, each NUL-terminated, ending in a double NUL
+    std::string title;
+    unsigned flags = 0;
+};
+
+// The services of the platform that a run needs beyond its own windows.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual WindowHandle ForegroundWindow() = 0;
+    virtual bool HasChildControl(WindowHandle window, int id) = 0;
+    virtual void EnableWindow(WindowHandle window, bool enable) = 0;
+    virtual void SetForegroundWindow(WindowHandle window) = 0;
+    // WM_COMMAND with this id and lParam 0.
+    virtual void PostCommand(WindowHandle window, int commandId) = 0;
+
+    // The command-line text after the program's own name, leading white space skipped.
+    virtual std::string CommandLineArguments() = 0;
+    virtual std::string ModulePath() = 0;
+    virtual std::string LoadString(int id) = 0;
+    // The chosen file's full path, or nothing when the user cancels.
+    virtual std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) = 0;
+    virtual void OpenHelp(std::string_view helpFile, int contextId) = 0;
+
+    virtual int ReadProfileInt(std::string_view section, std::string_view key,
+                               int defaultValue) = 0;
+    // The default value of a key under HKEY_LOCAL_MACHINE, when the key and the value exist.
+    virtual std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) = 0;
+    virtual bool CanLoadLibrary(std::string_view path) = 0;
+};
+
+}  // namespace ui
