@@ -1,0 +1,319 @@
+#include "ui/win32/win32_backend.h"
+
+#include <exception>
+#include <string>
+
+#include "ui/dialog.h"
+
+namespace ui {
+namespace {
+
+// What the procedure of a modal dialog works with. An exception thrown by a handler is kept
+// here until DialogBoxParam has returned: it must not unwind through USER32's frames.
+struct ModalContext {
+    Dialog& dialog;
+    std::exception_ptr failure;
+};
+
+INT_PTR RouteToDialog(Dialog& dialog, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return dialog.HandleInitDialog(ToHandle(window)) ? TRUE : FALSE;
+        case WM_COMMAND:
+            dialog.HandleCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_CLOSE:
+            dialog.HandleCommand(kIdCancel, kNotifyClicked);
+            return TRUE;
+        case WM_VKEYTOITEM:
+            // Returned as the message result itself, not through DWLP_MSGRESULT.
+            return dialog.HandleVKeyToItem(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)),
+                                           LOWORD(wParam), HIWORD(wParam));
+        default:
+            return FALSE;
+    }
+}
+
+// The answer when the dialog object is not asked: a list box leaves the key alone.
+INT_PTR UnroutedResult(UINT message) {
+    return message == WM_VKEYTOITEM ? kKeyHandled : FALSE;
+}
+
+INT_PTR CALLBACK ModalDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+    }
+    auto* context = reinterpret_cast<ModalContext*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (context == nullptr) {
+        return FALSE;
+    }
+    if (message == WM_DESTROY) {
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        context->dialog.HandleDestroyed();
+        return FALSE;
+    }
+    if (context->failure) {
+        return UnroutedResult(message);
+    }
+    try {
+        return RouteToDialog(context->dialog, window, message, wParam, lParam);
+    } catch (...) {
+        context->failure = std::current_exception();
+        ::EndDialog(window, -1);
+        return UnroutedResult(message);
+    }
+}
+
+INT_PTR CALLBACK ModelessDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// Paints a window that was just shown, and its controls, while its thread goes on working.
+void PaintPendingMessages(HWND window) {
+    MSG message;
+    while (PeekMessageA(&message, window, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    if (length <= 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+LRESULT SendToControl(WindowHandle dialog, int id, UINT message, WPARAM wParam = 0,
+                      LPARAM lParam = 0) {
+    return SendDlgItemMessageA(ToHwnd(dialog), id, message, wParam, lParam);
+}
+
+int SendToControlForInt(WindowHandle dialog, int id, UINT message, WPARAM wParam = 0,
+                        LPARAM lParam = 0) {
+    return static_cast<int>(SendToControl(dialog, id, message, wParam, lParam));
+}
+
+LPARAM TextParam(const std::string& text) {
+    return reinterpret_cast<LPARAM>(text.c_str());
+}
+
+LPARAM StopsParam(std::span<const int> stops) {
+    return stops.empty() ? 0 : reinterpret_cast<LPARAM>(stops.data());
+}
+
+// The list-box message and its combo-box twin.
+UINT ListMessage(ListKind kind, UINT listBoxMessage, UINT comboBoxMessage) {
+    return kind == ListKind::ListBox ? listBoxMessage : comboBoxMessage;
+}
+
+UINT MessageBoxStyle(MessageIcon icon, MessageButtons buttons) {
+    UINT style = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
+    switch (icon) {
+        case MessageIcon::Error:
+            style |= MB_ICONERROR;
+            break;
+        case MessageIcon::Warning:
+            style |= MB_ICONWARNING;
+            break;
+        case MessageIcon::Question:
+            style |= MB_ICONQUESTION;
+            break;
+        case MessageIcon::Information:
+            style |= MB_ICONINFORMATION;
+            break;
+        case MessageIcon::None:
+            break;
+    }
+    return style;
+}
+
+}  // namespace
+
+int Win32Backend::RunModal(Dialog& dialog) {
+    ModalContext context{dialog, nullptr};
+    const INT_PTR code = DialogBoxParamA(module_, MAKEINTRESOURCEA(dialog.TemplateId()), nullptr,
+                                         ModalDialogProc, reinterpret_cast<LPARAM>(&context));
+    if (context.failure) {
+        std::rethrow_exception(context.failure);
+    }
+    return static_cast<int>(code);
+}
+
+void Win32Backend::EndDialog(WindowHandle dialog, int code) {
+    ::EndDialog(ToHwnd(dialog), code);
+}
+
+WindowHandle Win32Backend::CreateModeless(int templateId) {
+    HWND window =
+        CreateDialogParamA(module_, MAKEINTRESOURCEA(templateId), nullptr, ModelessDialogProc, 0);
+    if (window == nullptr) {
+        return 0;
+    }
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    PaintPendingMessages(window);
+    return ToHandle(window);
+}
+
+void Win32Backend::DestroyModeless(WindowHandle window) {
+    DestroyWindow(ToHwnd(window));
+}
+
+void Win32Backend::BringToForeground(WindowHandle window) {
+    SetForegroundWindow(ToHwnd(window));
+}
+
+void Win32Backend::SetTitle(WindowHandle dialog, std::string_view title) {
+    SetWindowTextA(ToHwnd(dialog), std::string(title).c_str());
+}
+
+std::string Win32Backend::GetTitle(WindowHandle dialog) {
+    return WindowText(ToHwnd(dialog));
+}
+
+void Win32Backend::SetText(WindowHandle dialog, int id, std::string_view text) {
+    SetDlgItemTextA(ToHwnd(dialog), id, std::string(text).c_str());
+}
+
+std::string Win32Backend::GetText(WindowHandle dialog, int id) {
+    return WindowText(GetDlgItem(ToHwnd(dialog), id));
+}
+
+void Win32Backend::Enable(WindowHandle dialog, int id, bool enable) {
+    EnableWindow(GetDlgItem(ToHwnd(dialog), id), enable ? TRUE : FALSE);
+}
+
+void Win32Backend::Show(WindowHandle dialog, int id, bool show) {
+    ShowWindow(GetDlgItem(ToHwnd(dialog), id), show ? SW_SHOW : SW_HIDE);
+}
+
+void Win32Backend::SetCheck(WindowHandle dialog, int id, bool checked) {
+    SendToControl(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool Win32Backend::IsChecked(WindowHandle dialog, int id) {
+    return SendToControl(dialog, id, BM_GETCHECK) == BST_CHECKED;
+}
+
+void Win32Backend::LimitText(WindowHandle dialog, int id, int limit) {
+    SendToControl(dialog, id, EM_LIMITTEXT, static_cast<WPARAM>(limit));
+}
+
+void Win32Backend::SetEditTabStops(WindowHandle dialog, int id, std::span<const int> stops) {
+    SendToControl(dialog, id, EM_SETTABSTOPS, stops.size(), StopsParam(stops));
+    // The edit control does not redraw text it already shows with the new stops.
+    InvalidateRect(GetDlgItem(ToHwnd(dialog), id), nullptr, TRUE);
+}
+
+void Win32Backend::ResetContent(WindowHandle dialog, int id, ListKind kind) {
+    SendToControl(dialog, id, ListMessage(kind, LB_RESETCONTENT, CB_RESETCONTENT));
+}
+
+int Win32Backend::AddString(WindowHandle dialog, int id, ListKind kind, std::string_view text) {
+    const std::string item(text);
+    const int index = SendToControlForInt(dialog, id, ListMessage(kind, LB_ADDSTRING, CB_ADDSTRING),
+                                          0, TextParam(item));
+    // LB_ERRSPACE and CB_ERRSPACE are failures too.
+    return index < 0 ? kListError : index;
+}
+
+int Win32Backend::DeleteString(WindowHandle dialog, int id, ListKind kind, int index) {
+    return SendToControlForInt(dialog, id, ListMessage(kind, LB_DELETESTRING, CB_DELETESTRING),
+                               static_cast<WPARAM>(index));
+}
+
+int Win32Backend::GetCount(WindowHandle dialog, int id, ListKind kind) {
+    return SendToControlForInt(dialog, id, ListMessage(kind, LB_GETCOUNT, CB_GETCOUNT));
+}
+
+std::string Win32Backend::GetItemText(WindowHandle dialog, int id, ListKind kind, int index) {
+    const int length = SendToControlForInt(
+        dialog, id, ListMessage(kind, LB_GETTEXTLEN, CB_GETLBTEXTLEN), static_cast<WPARAM>(index));
+    if (length <= 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied =
+        SendToControlForInt(dialog, id, ListMessage(kind, LB_GETTEXT, CB_GETLBTEXT),
+                            static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void Win32Backend::SetItemData(WindowHandle dialog, int id, ListKind kind, int index,
+                               std::intptr_t data) {
+    SendToControl(dialog, id, ListMessage(kind, LB_SETITEMDATA, CB_SETITEMDATA),
+                  static_cast<WPARAM>(index), static_cast<LPARAM>(data));
+}
+
+std::intptr_t Win32Backend::GetItemData(WindowHandle dialog, int id, ListKind kind, int index) {
+    return static_cast<std::intptr_t>(SendToControl(
+        dialog, id, ListMessage(kind, LB_GETITEMDATA, CB_GETITEMDATA), static_cast<WPARAM>(index)));
+}
+
+int Win32Backend::SetCurSel(WindowHandle dialog, int id, ListKind kind, int index) {
+    return SendToControlForInt(dialog, id, ListMessage(kind, LB_SETCURSEL, CB_SETCURSEL),
+                               static_cast<WPARAM>(index));
+}
+
+int Win32Backend::GetCurSel(WindowHandle dialog, int id, ListKind kind) {
+    return SendToControlForInt(dialog, id, ListMessage(kind, LB_GETCURSEL, CB_GETCURSEL));
+}
+
+int Win32Backend::FindString(WindowHandle dialog, int id, ListKind kind, int start,
+                             std::string_view prefix) {
+    const std::string text(prefix);
+    return SendToControlForInt(dialog, id, ListMessage(kind, LB_FINDSTRING, CB_FINDSTRING),
+                               static_cast<WPARAM>(start), TextParam(text));
+}
+
+void Win32Backend::SetSel(WindowHandle dialog, int id, int index, bool select) {
+    SendToControl(dialog, id, LB_SETSEL, select ? TRUE : FALSE, index);
+}
+
+int Win32Backend::GetSelCount(WindowHandle dialog, int id) {
+    return SendToControlForInt(dialog, id, LB_GETSELCOUNT);
+}
+
+std::vector<int> Win32Backend::GetSelItems(WindowHandle dialog, int id) {
+    const int count = GetSelCount(dialog, id);
+    if (count <= 0) {
+        return {};
+    }
+    std::vector<int> items(static_cast<std::size_t>(count));
+    const int copied = SendToControlForInt(dialog, id, LB_GETSELITEMS, items.size(),
+                                           reinterpret_cast<LPARAM>(items.data()));
+    items.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return items;
+}
+
+void Win32Backend::SetTopIndex(WindowHandle dialog, int id, int index) {
+    SendToControl(dialog, id, LB_SETTOPINDEX, static_cast<WPARAM>(index));
+}
+
+void Win32Backend::SetTabStops(WindowHandle dialog, int id, std::span<const int> stops) {
+    SendToControl(dialog, id, LB_SETTABSTOPS, stops.size(), StopsParam(stops));
+}
+
+void Win32Backend::SetRedraw(WindowHandle dialog, int id, bool redraw) {
+    SendToControl(dialog, id, WM_SETREDRAW, redraw ? TRUE : FALSE);
+    if (redraw) {
+        InvalidateRect(GetDlgItem(ToHwnd(dialog), id), nullptr, TRUE);
+    }
+}
+
+MessageAnswer Win32Backend::ShowMessage(WindowHandle owner, std::string_view text,
+                                        std::string_view caption, MessageIcon icon,
+                                        MessageButtons buttons) {
+    const int answer = MessageBoxA(ToHwnd(owner), std::string(text).c_str(),
+                                   std::string(caption).c_str(), MessageBoxStyle(icon, buttons));
+    // A box that could not be shown confirms nothing.
+    return answer == 0 ? MessageAnswer::Cancel : static_cast<MessageAnswer>(answer);
+}
+
+}  // namespace ui

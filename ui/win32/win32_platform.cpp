@@ -1,0 +1,182 @@
+#include "ui/win32/win32_platform.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "ui/win32/command_line.h"
+
+namespace ui {
+namespace {
+
+// Longer than any path the file dialog can return without multiple selection.
+constexpr std::size_t kFileDialogBufferSize = 32768;
+
+std::optional<std::string> ReadDefaultValue(HKEY key) {
+    DWORD size = 0;
+    LONG status = RegQueryValueExA(key, nullptr, nullptr, nullptr, nullptr, &size);
+    std::string data;
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        data.resize(size);
+        status = RegQueryValueExA(key, nullptr, nullptr, nullptr,
+                                  reinterpret_cast<BYTE*>(data.data()), &size);
+        if (status == ERROR_SUCCESS) {
+            data.resize(size);
+            // A string value may or may not carry its terminator in the data.
+            return data.substr(0, data.find('\0'));
+        }
+    }
+    return std::nullopt;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    bool written = true;
+    while (written && !bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD done = 0;
+        written = WriteFile(file, bytes.data(), chunk, &done, nullptr) && done == chunk;
+        bytes.remove_prefix(done);
+    }
+    written = written && FlushFileBuffers(file);
+    return CloseHandle(file) && written;
+}
+
+}  // namespace
+
+WindowHandle Win32Platform::ForegroundWindow() {
+    return ToHandle(GetForegroundWindow());
+}
+
+bool Win32Platform::HasChildControl(WindowHandle window, int id) {
+    return GetDlgItem(ToHwnd(window), id) != nullptr;
+}
+
+void Win32Platform::EnableWindow(WindowHandle window, bool enable) {
+    ::EnableWindow(ToHwnd(window), enable ? TRUE : FALSE);
+}
+
+void Win32Platform::SetForegroundWindow(WindowHandle window) {
+    ::SetForegroundWindow(ToHwnd(window));
+}
+
+void Win32Platform::PostCommand(WindowHandle window, int commandId) {
+    PostMessageA(ToHwnd(window), WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+std::string Win32Platform::CommandLineArguments() {
+    return std::string(CommandLineAfterProgramName(GetCommandLineA()));
+}
+
+std::string Win32Platform::ModulePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string Win32Platform::LoadString(int id) {
+    std::string text(256, '\0');
+    for (;;) {
+        const int length =
+            LoadStringA(module_, static_cast<UINT>(id), text.data(), static_cast<int>(text.size()));
+        // A cut text fills the buffer up to its terminator, or one byte less when a
+        // double-byte character did not fit.
+        if (length + 2 < static_cast<int>(text.size())) {
+            text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+            return text;
+        }
+        text.resize(text.size() * 2);
+    }
+}
+
+std::optional<std::string> Win32Platform::ChooseFileToOpen(const FileOpenRequest& request) {
+    std::vector<char> file(kFileDialogBufferSize, '\0');
+    for (;;) {
+        OPENFILENAMEA dialog{};
+        dialog.lStructSize = sizeof(dialog);
+        dialog.hwndOwner = ToHwnd(request.owner);
+        dialog.lpstrFilter = request.filters.empty() ? nullptr : request.filters.c_str();
+        dialog.nFilterIndex = 1;
+        dialog.lpstrFile = file.data();
+        dialog.nMaxFile = static_cast<DWORD>(file.size());
+        dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+        dialog.Flags = request.flags;
+        if (GetOpenFileNameA(&dialog)) {
+            return std::string(file.data());
+        }
+        if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) {
+            return std::nullopt;
+        }
+        // The dialog reports the size it needs in the buffer's first two bytes.
+        WORD needed = 0;
+        std::memcpy(&needed, file.data(), sizeof(needed));
+        if (needed <= file.size()) {
+            return std::nullopt;
+        }
+        file.assign(needed, '\0');
+    }
+}
+
+void Win32Platform::OpenHelp(std::string_view helpFile, int contextId) {
+    // WinHelp keeps track of its callers by window; the dialog asking for help is active.
+    HWND requester = GetActiveWindow();
+    WinHelpA(requester != nullptr ? requester : GetDesktopWindow(), std::string(helpFile).c_str(),
+             HELP_CONTEXT, static_cast<ULONG_PTR>(contextId));
+}
+
+bool Win32Platform::ReplaceFileContents(std::string_view path, std::string_view bytes) {
+    const std::string target(path);
+    const std::string temporary = target + ".partial";
+    if (!WriteWholeFile(temporary, bytes) ||
+        !MoveFileExA(temporary.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+int Win32Platform::ReadProfileInt(std::string_view section, std::string_view key,
+                                  int defaultValue) {
+    return static_cast<int>(
+        GetProfileIntA(std::string(section).c_str(), std::string(key).c_str(), defaultValue));
+}
+
+std::optional<std::string> Win32Platform::ReadMachineRegistryDefault(std::string_view keyPath) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(keyPath).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::optional<std::string> value = ReadDefaultValue(key);
+    RegCloseKey(key);
+    return value;
+}
+
+bool Win32Platform::CanLoadLibrary(std::string_view path) {
+    // A missing library must not bring up the system's "cannot find" box.
+    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    HMODULE library = LoadLibraryA(std::string(path).c_str());
+    SetErrorMode(previousMode);
+    if (library == nullptr) {
+        return false;
+    }
+    FreeLibrary(library);
+    return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,15 @@
+#include "app/import_app.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_platform.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // The manifest asks for version 6 of the common controls; they must be registered before
+    // the first dialog is created from a template.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    ui::Win32Backend backend(instance);
+    ui::Win32Platform platform(instance);
+    ImportApp app(backend, platform);
+    return app.InitInstance();
+}
