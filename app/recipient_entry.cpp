@@ -79,8 +79,8 @@ void SplitRecipientEntry(std::string_view entry, std::string& name, std::string&
         return;
     }
     const auto close = entry.find(']', open + 1);
-    fax.assign(entry.substr(open + 1, close == std::string_view::npos ? std::string_view::npos
-                                                                       : close - open - 1));
+    fax.assign(entry.substr(
+        open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1));
     const std::size_t nameEnd = (open > 0 && entry[open - 1] == ' ') ? open - 1 : open;
     name.assign(entry.substr(0, nameEnd));
 }

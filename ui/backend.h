@@ -18,7 +18,7 @@ enum class ListKind { ListBox, ComboBox };
 
 // Windows and controls. Controls are named by their dialog and their id, as GetDlgItem does.
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
 
     // Creates the dialog from its template, runs it modally without a parent window and returns

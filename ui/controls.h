@@ -12,7 +12,7 @@ namespace ui {
 
 // A control of a dialog, bound by id once the dialog's window exists.
 class Control {
-public:
+  public:
     void Bind(Dialog& dialog, int id) {
         dialog_ = &dialog;
         id_ = id;
@@ -23,11 +23,11 @@ public:
     void Enable(bool enable) { backend().Enable(window(), id_, enable); }
     void Show(bool show) { backend().Show(window(), id_, show); }
 
-protected:
+  protected:
     Backend& backend() const { return dialog_->backend(); }
     WindowHandle window() const { return dialog_->Handle(); }
 
-private:
+  private:
     Dialog* dialog_ = nullptr;
     int id_ = 0;
 };
@@ -35,25 +35,28 @@ private:
 class Static : public Control {};
 
 class Button : public Control {
-public:
+  public:
     void SetCheck(bool checked) { backend().SetCheck(window(), Id(), checked); }
     bool IsChecked() const { return backend().IsChecked(window(), Id()); }
 };
 
 class Edit : public Control {
-public:
+  public:
     void LimitText(int limit) { backend().LimitText(window(), Id(), limit); }
     void SetTabStops(std::initializer_list<int> stops) {
-        backend().SetEditTabStops(window(), Id(), std::span<const int>(stops.begin(), stops.size()));
+        backend().SetEditTabStops(window(), Id(),
+                                  std::span<const int>(stops.begin(), stops.size()));
     }
 };
 
 // Operations shared by list boxes and combo boxes.
 template <ListKind kKind>
 class ListControl : public Control {
-public:
+  public:
     void ResetContent() { backend().ResetContent(window(), Id(), kKind); }
-    int AddString(std::string_view text) { return backend().AddString(window(), Id(), kKind, text); }
+    int AddString(std::string_view text) {
+        return backend().AddString(window(), Id(), kKind, text);
+    }
     int GetCount() const { return backend().GetCount(window(), Id(), kKind); }
     std::string GetItemText(int index) const {
         return backend().GetItemText(window(), Id(), kKind, index);
@@ -74,7 +77,7 @@ public:
 class ComboBox : public ListControl<ListKind::ComboBox> {};
 
 class ListBox : public ListControl<ListKind::ListBox> {
-public:
+  public:
     int DeleteString(int index) {
         return backend().DeleteString(window(), Id(), ListKind::ListBox, index);
     }

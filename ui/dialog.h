@@ -12,7 +12,7 @@ namespace ui {
 // A modal dialog on a resource template, written once for every backend. Derived dialogs
 // register their command routes in their constructor and override the three virtual steps.
 class Dialog {
-public:
+  public:
     Dialog(Backend& backend, int templateId) : backend_(backend), templateId_(templateId) {}
     virtual ~Dialog() = default;
     Dialog(const Dialog&) = delete;
@@ -32,7 +32,7 @@ public:
     int HandleVKeyToItem(int listId, int key, int caret);
     void HandleDestroyed() { handle_ = 0; }
 
-protected:
+  protected:
     // Returns true when the focus is left to the default.
     virtual bool OnInitDialog() { return true; }
     virtual void OnOK() { EndDialog(kIdOk); }
@@ -50,7 +50,7 @@ protected:
         return backend_.ShowMessage(handle_, text, caption, icon, buttons);
     }
 
-private:
+  private:
     struct CommandRoute {
         int id;
         int notification;

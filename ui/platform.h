@@ -10,14 +10,15 @@ namespace ui {
 
 struct FileOpenRequest {
     WindowHandle owner = 0;
-    std::string filters;  // (description, pattern) pairs, each NUL-terminated, ending in a double NUL
+    std::string
+        filters;  // (description, pattern) pairs, each NUL-terminated, ending in a double NUL
     std::string title;
     unsigned flags = 0;
 };
 
 // The services of the platform that a run needs beyond its own windows.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual WindowHandle ForegroundWindow() = 0;
@@ -34,6 +35,9 @@ public:
     // The chosen file's full path, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) = 0;
     virtual void OpenHelp(std::string_view helpFile, int contextId) = 0;
+    // Writes a file beside the target and moves it over the target only once every byte is
+    // written, so that the target is never left half-written; false when that fails.
+    virtual bool ReplaceFileContents(std::string_view path, std::string_view bytes) = 0;
 
     virtual int ReadProfileInt(std::string_view section, std::string_view key,
                                int defaultValue) = 0;

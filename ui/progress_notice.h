@@ -6,14 +6,14 @@ namespace ui {
 
 // The modeless "Retrieving and validating fax records..." window, up while a long list fills.
 class ProgressNotice {
-public:
+  public:
     explicit ProgressNotice(Backend& backend);
     ~ProgressNotice() { Close(); }
     ProgressNotice(const ProgressNotice&) = delete;
     ProgressNotice& operator=(const ProgressNotice&) = delete;
     void Close();
 
-private:
+  private:
     Backend& backend_;
     WindowHandle window_;
 };

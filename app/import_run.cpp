@@ -1,0 +1,174 @@
+#include "app/import_run.h"
+
+#include "app/confirmation_dialog.h"
+#include "app/reader_result.h"
+#include "app/recipient_collection.h"
+#include "app/result_file.h"
+#include "app/source_file_dialog.h"
+#include "app/source_selection_dialog.h"
+#include "app/text_format.h"
+
+namespace {
+
+constexpr int kLimitControl = 1008;
+constexpr int kRecipientLimit = 50;
+constexpr int kNameFaxCommand = 1022;
+constexpr int kSpeedDialCommand = 1028;
+constexpr char kRunCaption[] = "Import Fax Recipient Data";
+constexpr char kNoEntry[] = "No entry to be imported.";
+
+// Gives the host window back on every path out of the run, exceptions included.
+class HostHandback {
+  public:
+    HostHandback(ImportContext& context, SourceReaders& sources)
+        : context_(context), sources_(sources) {}
+    ~HostHandback() {
+        sources_.ReleaseSpeedDialRecords();
+        const ui::WindowHandle host = context_.hostWindow;
+        if (host != 0) {
+            context_.platform.EnableWindow(host, true);
+            context_.platform.SetForegroundWindow(host);
+            context_.platform.PostCommand(
+                host, kind_ == kSourceSpeedDial ? kSpeedDialCommand : kNameFaxCommand);
+            context_.hostWindow = 0;
+        }
+    }
+    HostHandback(const HostHandback&) = delete;
+    HostHandback& operator=(const HostHandback&) = delete;
+    void SetKind(int kind) { kind_ = kind; }
+
+  private:
+    ImportContext& context_;
+    SourceReaders& sources_;
+    int kind_ = kSourceCancel;
+};
+
+void ShowRunMessage(ImportContext& context, std::string_view text, std::string_view caption,
+                    ui::MessageIcon icon) {
+    context.backend.ShowMessage(context.hostWindow, text, caption, icon, ui::MessageButtons::Ok);
+}
+
+void ImportFromWab(ImportContext& context, SourceReaders& sources, const std::string& path,
+                   SourceKind kind, RecipientCollection& collection, ImportCounters& counters) {
+    if (sources.OpenWabAddressBook(path)) {
+        sources.ImportFromAddressDialog(collection, counters);
+    } else {
+        const std::string shown = kind == kSourceDefaultWabFile ? "Default WAB File" : path;
+        ShowRunMessage(
+            context,
+            FillText("Fail to open Windows Address Book.\nCannot import data from %s.", shown),
+            "WAB Import Error", ui::MessageIcon::Error);
+    }
+    sources.CloseWabAddressBook();
+}
+
+void ReadFileSource(ImportContext& context, SourceReaders& sources, const std::string& path,
+                    SourceKind kind, RecipientCollection& collection, ImportCounters& counters) {
+    int rejected = 0;
+    const int result = kind == kSourceSpeedDial
+                           ? sources.ReadSpeedDialSource(path, collection, rejected)
+                           : sources.ReadCsvSource(path, collection, rejected, kind);
+    if (const auto error = DescribeReaderError(result, path)) {
+        ShowRunMessage(context, error->text, error->caption, ui::MessageIcon::Error);
+        return;
+    }
+    counters.selectedCount = result;
+    counters.validFaxCount = result;
+    counters.rejectedCount = rejected;
+}
+
+void WriteResult(ImportContext& context, SourceReaders& sources, const std::string& resultPath,
+                 RecipientCollection& collection, SourceKind kind) {
+    const std::string bytes = BuildResultFile(collection, kind, sources);
+    if (!context.platform.ReplaceFileContents(resultPath, bytes)) {
+        ShowRunMessage(context,
+                       FillText("Fail to write %s.\nNo entry has been imported.", resultPath),
+                       kRunCaption, ui::MessageIcon::Error);
+    }
+}
+
+}  // namespace
+
+std::string ResultPathFromArguments(std::string_view arguments) {
+    if (arguments.empty() || arguments.front() == ' ') {
+        return {};
+    }
+    if (arguments.front() == '"') {
+        const auto closing = arguments.find('"', 1);
+        return std::string(arguments.substr(
+            1, closing == std::string_view::npos ? std::string_view::npos : closing - 1));
+    }
+    return std::string(arguments.substr(0, arguments.find(' ')));
+}
+
+std::string HelpFilePathBeside(std::string_view modulePath) {
+    const auto slash = modulePath.rfind('\\');
+    const std::string_view folder =
+        slash == std::string_view::npos ? std::string_view() : modulePath.substr(0, slash + 1);
+    return std::string(folder) + "VORDAL.HLP";
+}
+
+void ImportRun(ImportContext& context, SourceReaders& sources) {
+    RecipientCollection collection;
+    ImportCounters counters;
+    ui::Platform& platform = context.platform;
+
+    context.hostWindow = platform.ForegroundWindow();
+    if (context.hostWindow != 0) {
+        collection.limit =
+            platform.HasChildControl(context.hostWindow, kLimitControl) ? kRecipientLimit : 0;
+        platform.EnableWindow(context.hostWindow, false);
+    }
+    HostHandback handback(context, sources);
+
+    const std::string resultPath = ResultPathFromArguments(platform.CommandLineArguments());
+    context.helpFilePath = HelpFilePathBeside(platform.ModulePath());
+
+    SourceSelectionDialog selection(context);
+    const int chosen = selection.DoModal();
+    handback.SetKind(chosen);
+    const auto kind = static_cast<SourceKind>(chosen);
+
+    switch (kind) {
+        case kSourceMessagingAddressBook:
+            if (sources.OpenMessagingAddressBook()) {
+                sources.ImportFromAddressDialog(collection, counters);
+            }
+            sources.CloseMessagingAddressBook();
+            break;
+        case kSourceWabFile:
+            if (const auto path = ChooseSourceFile(context, kind)) {
+                ImportFromWab(context, sources, *path, kind, collection, counters);
+            }
+            break;
+        case kSourceDefaultWabFile:
+            ImportFromWab(context, sources, std::string(), kind, collection, counters);
+            break;
+        case kSourceCsvMapped:
+        case kSourceCsvAutoSearch:
+        case kSourceSpeedDial:
+            if (const auto path = ChooseSourceFile(context, kind)) {
+                ReadFileSource(context, sources, *path, kind, collection, counters);
+            }
+            break;
+        default:
+            return;  // cancelled, or the dialog could not be shown: no verdict
+    }
+
+    if (counters.selectedCount == 0) {
+        ShowRunMessage(context, kNoEntry, kRunCaption, ui::MessageIcon::Warning);
+        return;
+    }
+    if (collection.count == 0) {
+        ShowRunMessage(
+            context, "Cannot find fax number in all selected entries.\nNo entry will be imported.",
+            kRunCaption, ui::MessageIcon::Warning);
+        return;
+    }
+    ConfirmationDialog confirmation(context.backend, collection, counters, kind);
+    if (confirmation.DoModal() == ui::kIdOk && !resultPath.empty()) {
+        WriteResult(context, sources, resultPath, collection, kind);
+    } else {
+        ShowRunMessage(context, kNoEntry, kRunCaption, ui::MessageIcon::Warning);
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/import_context.h"
+#include "app/source_readers.h"
+
+// The sources as the tool ships them.
+class ProductSourceReaders : public SourceReaders {
+  public:
+    explicit ProductSourceReaders(ImportContext& context) : context_(context) {}
+
+    bool OpenMessagingAddressBook() override;
+    void CloseMessagingAddressBook() override;
+    bool OpenWabAddressBook(const std::string& path) override;
+    void CloseWabAddressBook() override;
+    void ImportFromAddressDialog(RecipientCollection& collection,
+                                 ImportCounters& counters) override;
+    int ReadCsvSource(const std::string& path, RecipientCollection& collection, int& rejectedCount,
+                      SourceKind kind) override;
+    int ReadSpeedDialSource(const std::string& path, RecipientCollection& collection,
+                            int& rejectedCount) override;
+    void AppendSpeedDialRecords(std::string& out, RecipientCollection& collection) override;
+    void ReleaseSpeedDialRecords() override;
+
+  private:
+    ImportContext& context_;
+};

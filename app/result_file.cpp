@@ -1,0 +1,45 @@
+#include "app/result_file.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "app/recipient_entry.h"
+
+namespace {
+
+void AppendInt32(std::string& out, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8) {
+        out.push_back(static_cast<char>((bits >> shift) & 0xFF));
+    }
+}
+
+// A 31-byte field: at most 30 bytes of text, zero-filled behind it.
+void AppendField(std::string& out, std::string_view text) {
+    const std::size_t length = std::min(text.size(), kFieldTextMax);
+    out.append(text.substr(0, length));
+    out.append(kFieldTextMax + 1 - length, '\0');
+}
+
+}  // namespace
+
+std::string BuildResultFile(RecipientCollection& collection, SourceKind kind,
+                            SourceReaders& sources) {
+    std::string out;
+    AppendInt32(out, collection.count);
+    if (kind == kSourceSpeedDial) {
+        sources.AppendSpeedDialRecords(out, collection);
+        return out;
+    }
+    const auto written =
+        std::min<std::size_t>(std::max(collection.count, 0), collection.entries.size());
+    out.reserve(4 + written * kNameFaxRecordSize);
+    std::string name;
+    std::string fax;
+    for (std::size_t i = 0; i < written; ++i) {
+        SplitRecipientEntry(collection.entries[i], name, fax);
+        AppendField(out, name);
+        AppendField(out, fax);
+    }
+    return out;
+}

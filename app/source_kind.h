@@ -1,0 +1,12 @@
+#pragma once
+
+// What the user chose to import from; the source selection dialog's end code.
+enum SourceKind : int {
+    kSourceCancel = 0,
+    kSourceMessagingAddressBook = 1,
+    kSourceWabFile = 2,
+    kSourceDefaultWabFile = 3,
+    kSourceCsvMapped = 4,
+    kSourceCsvAutoSearch = 5,
+    kSourceSpeedDial = 6,
+};

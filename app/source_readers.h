@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "app/recipient_collection.h"
+#include "app/source_kind.h"
+
+// The three counters the confirmation shows.
+struct ImportCounters {
+    int selectedCount = 0;
+    int validFaxCount = 0;
+    int rejectedCount = 0;
+};
+
+// The sources as the run calls them. The run owns whatever a source keeps between reading and
+// writing (the speed-dial records) and releases it on every path.
+class SourceReaders {
+  public:
+    virtual ~SourceReaders() = default;
+
+    virtual bool OpenMessagingAddressBook() = 0;
+    virtual void CloseMessagingAddressBook() = 0;
+    // An empty path opens the default address-book file.
+    virtual bool OpenWabAddressBook(const std::string& path) = 0;
+    virtual void CloseWabAddressBook() = 0;
+    // Shows the address dialog of the open book and imports what the user chose.
+    virtual void ImportFromAddressDialog(RecipientCollection& collection,
+                                         ImportCounters& counters) = 0;
+
+    // A ReaderResult: a count, or an error code.
+    virtual int ReadCsvSource(const std::string& path, RecipientCollection& collection,
+                              int& rejectedCount, SourceKind kind) = 0;
+    virtual int ReadSpeedDialSource(const std::string& path, RecipientCollection& collection,
+                                    int& rejectedCount) = 0;
+    // The chosen speed-dial records, encoded, in the order of the collection.
+    virtual void AppendSpeedDialRecords(std::string& out, RecipientCollection& collection) = 0;
+    virtual void ReleaseSpeedDialRecords() = 0;
+};

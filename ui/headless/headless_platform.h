@@ -1,0 +1,74 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/headless/headless_user.h"
+#include "ui/platform.h"
+
+namespace ui::headless {
+
+// The machine and the host application around an in-memory run, set up by a test or a scenario
+// and watched afterwards.
+class HeadlessPlatform : public Platform {
+  public:
+    static constexpr WindowHandle kHostWindow = 0x40000000;
+
+    struct PostedCommand {
+        int id = 0;
+        bool hostWasEnabled = false;
+    };
+    struct HelpRequest {
+        std::string file;
+        int contextId = 0;
+    };
+
+    explicit HeadlessPlatform(HeadlessUser& user) : user_(user) {}
+
+    // Set-up.
+    void SetHost(bool present, bool hasLimitControl);
+    void SetCommandLine(std::string arguments) { arguments_ = std::move(arguments); }
+    void SetModulePath(std::string path) { modulePath_ = std::move(path); }
+    void SetProfileInt(const std::string& section, const std::string& key, int value);
+    void SetMachineRegistryDefault(const std::string& keyPath, std::string value);
+    void AddLoadableLibrary(const std::string& path);
+
+    // What the host saw.
+    bool HostEnabled() const { return hostEnabled_; }
+    bool HostInForeground() const { return hostPresent_ && foreground_ == kHostWindow; }
+    const std::vector<PostedCommand>& PostedCommands() const { return posted_; }
+    const std::vector<HelpRequest>& HelpRequests() const { return help_; }
+
+    WindowHandle ForegroundWindow() override;
+    bool HasChildControl(WindowHandle window, int id) override;
+    void EnableWindow(WindowHandle window, bool enable) override;
+    void SetForegroundWindow(WindowHandle window) override;
+    void PostCommand(WindowHandle window, int commandId) override;
+    std::string CommandLineArguments() override { return arguments_; }
+    std::string ModulePath() override { return modulePath_; }
+    std::string LoadString(int id) override;
+    std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) override;
+    void OpenHelp(std::string_view helpFile, int contextId) override;
+    bool ReplaceFileContents(std::string_view path, std::string_view bytes) override;
+    int ReadProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
+    std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) override;
+    bool CanLoadLibrary(std::string_view path) override;
+
+  private:
+    HeadlessUser& user_;
+    bool hostPresent_ = true;
+    bool hostHasLimitControl_ = false;
+    bool hostEnabled_ = true;
+    WindowHandle foreground_ = kHostWindow;
+    std::string arguments_;
+    std::string modulePath_ = "C:\\Program Files\\FaxImport\\faximport.exe";
+    std::map<std::string, int> profile_;
+    std::map<std::string, std::string> registry_;
+    std::set<std::string> loadableLibraries_;
+    std::vector<PostedCommand> posted_;
+    std::vector<HelpRequest> help_;
+};
+
+}  // namespace ui::headless
