@@ -1,0 +1,138 @@
+#include "csv/csv_candidates.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+#include <string>
+
+#include "csv/csv_result.h"
+
+namespace {
+
+void CopyToField(std::array<char, kFieldTextMax + 1>& field, const std::string& text) {
+    const std::size_t length = std::min(text.size(), kFieldTextMax);
+    std::memcpy(field.data(), text.data(), length);
+    field[length] = '\0';
+}
+
+// Every candidate uses one field of its line, so the commas and lines ahead bound their number
+// even where a header names many fax columns.
+std::size_t MostCandidates(const CsvImage& image, std::size_t faxColumns) {
+    if (faxColumns == 0) {
+        return 0;
+    }
+    const std::size_t lines = image.LinesAhead();
+    const std::size_t fields = image.CommasAhead() + lines;
+    return lines <= fields / faxColumns ? lines * faxColumns : fields;
+}
+
+bool IsFieldOf(int column, int count) {
+    return column >= 0 && column < count;
+}
+
+// Makes the candidates of one split line; true when one of them has a fax number.
+class LineCandidateMaker {
+  public:
+    explicit LineCandidateMaker(const CsvColumns& columns) : columns_(columns) {}
+
+    bool Make(const CsvFieldTable& fields, int count, std::vector<CsvCandidate>& candidates) {
+        bool hasFax = false;
+        bool nameDone = false;
+        CsvCandidate candidate;
+        for (const int column : columns_.faxColumns) {
+            if (!IsFieldOf(column, count)) {
+                continue;
+            }
+            if (!nameDone) {
+                text_.clear();
+                if (IsFieldOf(columns_.nameColumn, count)) {
+                    text_.assign(fields[columns_.nameColumn]);
+                    TrimBlanks(text_);
+                    ReplaceNameBrackets(text_);
+                }
+                CopyToField(candidate.name, text_);
+                nameDone = true;
+            }
+            text_.assign(fields[column]);
+            hasFax = CleanFaxNumber(text_) > 0 || hasFax;
+            CopyToField(candidate.fax, text_);
+            candidates.push_back(candidate);
+        }
+        return hasFax;
+    }
+
+  private:
+    const CsvColumns& columns_;
+    std::string text_;  // reused, so that a line costs no allocation
+};
+
+}  // namespace
+
+char* CutHeaderLine(CsvImage& image) {
+    char* header = nullptr;
+    while (char* line = image.NextLine()) {
+        header = line;
+        if (*line != '\0') {
+            break;
+        }
+    }
+    return header;
+}
+
+void UpperCaseAscii(char* text) {
+    for (; *text != '\0'; ++text) {
+        if (*text >= 'a' && *text <= 'z') {
+            *text = static_cast<char>(*text - 'a' + 'A');
+        }
+    }
+}
+
+CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count) {
+    CsvColumns columns;
+    for (int index = 0; index < count; ++index) {
+        const char* field = header[index];
+        if (columns.nameColumn < 0 && std::strcmp(field, "NAME") == 0) {
+            columns.nameColumn = index;
+        }
+        if (std::strstr(field, "FAX") != nullptr) {
+            columns.faxColumns.push_back(index);
+        }
+    }
+    return columns;
+}
+
+int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& result) {
+    result.rejectedLines = 0;
+    result.candidates.clear();
+    try {
+        result.candidates.reserve(MostCandidates(image, columns.faxColumns.size()));
+    } catch (const std::length_error&) {
+        return CsvResult::OutOfMemory;
+    } catch (const std::bad_alloc&) {
+        return CsvResult::OutOfMemory;
+    }
+    LineCandidateMaker maker(columns);
+    CsvFieldTable fields{};
+    int previousFound = 0;
+    while (char* line = image.NextLine()) {
+        // A split sets only the slots of the fields it finds; pointers into earlier lines must
+        // never be read as fields of this one.
+        std::fill_n(fields.begin() + 1, previousFound, nullptr);
+        fields[0] = line;
+        int found = 0;
+        if (SplitCsvLine(fields, &found) == 0) {
+            continue;
+        }
+        previousFound = found;
+        // An unterminated quote is taken as it stands: that field runs to the end of the line.
+        if (!maker.Make(fields, found, result.candidates) && result.rejectedLines < INT_MAX) {
+            ++result.rejectedLines;
+        }
+    }
+    if (result.candidates.size() > INT_MAX) {
+        return CsvResult::OutOfMemory;
+    }
+    return 0;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "app/recipient_entry.h"
+#include "csv/csv_image.h"
+#include "csv/csv_splitter.h"
+
+// One (data line, fax column) pair offered to the user: cleaned name and fax number, each cut to
+// the fixed field length and NUL-terminated.
+struct CsvCandidate {
+    std::array<char, kFieldTextMax + 1> name{};
+    std::array<char, kFieldTextMax + 1> fax{};
+
+    std::string_view Name() const { return name.data(); }
+    std::string_view Fax() const { return fax.data(); }
+};
+
+struct CsvColumns {
+    int nameColumn = -1;          // -1: no name column
+    std::vector<int> faxColumns;  // in header order
+};
+
+// The header is the first line that is not empty, or the last line when all are empty.
+char* CutHeaderLine(CsvImage& image);
+// Upper-cases the ASCII letters of a NUL-terminated text in place.
+void UpperCaseAscii(char* text);
+// The first field that reads exactly NAME, and every field containing FAX. The header must
+// already be upper-cased.
+CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count);
+
+struct CsvCandidateSet {
+    std::vector<CsvCandidate> candidates;
+    int rejectedLines = 0;  // data lines that gave no candidate with a fax number
+};
+// Reads every line left in the image: 0, or OutOfMemory when the candidates do not fit.
+int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& result);

@@ -1,0 +1,148 @@
+#include "csv/csv_image.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "csv/csv_result.h"
+
+namespace {
+
+struct FileSize {
+    bool known = false;
+    bool regular = false;
+    std::uint64_t bytes = 0;
+};
+
+FileSize SizeOfOpenFile(std::FILE* file) {
+#ifdef _WIN32
+    struct _stat64 status;
+    if (_fstat64(_fileno(file), &status) != 0) {
+        return {};
+    }
+    const bool regular = (status.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat status;
+    if (fstat(fileno(file), &status) != 0) {
+        return {};
+    }
+    const bool regular = S_ISREG(status.st_mode);
+#endif
+    if (status.st_size < 0) {
+        return {};
+    }
+    return {true, regular, static_cast<std::uint64_t>(status.st_size)};
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+int CsvImage::Load(const std::string& path) {
+    Release();
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        return CsvResult::OpenFailed;
+    }
+    const FileSize size = SizeOfOpenFile(file.get());
+    if (!size.known) {
+        return CsvResult::SizeFailed;
+    }
+    // Windows cannot open a folder as a file; other systems can, but it has no bytes to read.
+    if (!size.regular) {
+        return CsvResult::OpenFailed;
+    }
+    if (size.bytes >= PTRDIFF_MAX) {
+        return CsvResult::OutOfMemory;
+    }
+    if (const int result = Allocate(static_cast<std::size_t>(size.bytes)); result != 0) {
+        return result;
+    }
+    const std::size_t read = std::fread(bytes_.get(), 1, length_, file.get());
+    if (read == 0) {
+        Release();
+        return CsvResult::ReadFailed;
+    }
+    length_ = read;
+    bytes_[read] = '\0';
+    SkipByteOrderMark();
+    return 0;
+}
+
+int CsvImage::Assign(std::string_view bytes) {
+    Release();
+    if (bytes.empty()) {
+        return CsvResult::ReadFailed;
+    }
+    if (const int result = Allocate(bytes.size()); result != 0) {
+        return result;
+    }
+    std::memcpy(bytes_.get(), bytes.data(), bytes.size());
+    bytes_[bytes.size()] = '\0';
+    SkipByteOrderMark();
+    return 0;
+}
+
+void CsvImage::Release() {
+    bytes_.reset();
+    length_ = 0;
+    next_ = nullptr;
+}
+
+int CsvImage::Allocate(std::size_t length) {
+    bytes_.reset(new (std::nothrow) char[length + 1]);
+    if (!bytes_) {
+        return CsvResult::OutOfMemory;
+    }
+    length_ = length;
+    return 0;
+}
+
+void CsvImage::SkipByteOrderMark() {
+    next_ = bytes_.get();
+    if (length_ >= 3 && std::memcmp(next_, "\xEF\xBB\xBF", 3) == 0) {
+        next_ += 3;
+    }
+}
+
+char* CsvImage::NextLine() {
+    char* line = next_;
+    if (line == nullptr) {
+        return nullptr;
+    }
+    char* const end = bytes_.get() + length_;
+    auto* feed = static_cast<char*>(std::memchr(line, '\n', static_cast<std::size_t>(end - line)));
+    if (feed == nullptr) {
+        next_ = nullptr;
+        return line;
+    }
+    // The line feed stays behind the terminator where a carriage return comes before it.
+    if (feed != bytes_.get() && feed[-1] == '\r') {
+        feed[-1] = '\0';
+    } else {
+        *feed = '\0';
+    }
+    next_ = feed + 1;
+    return line;
+}
+
+std::size_t CsvImage::LinesAhead() const {
+    return next_ == nullptr ? 0 : CountAhead('\n') + 1;
+}
+
+std::size_t CsvImage::CommasAhead() const {
+    return CountAhead(',');
+}
+
+std::size_t CsvImage::CountAhead(char byte) const {
+    if (next_ == nullptr) {
+        return 0;
+    }
+    return static_cast<std::size_t>(std::count(next_, bytes_.get() + length_, byte));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// A whole CSV file in one buffer with one NUL after its last byte, cut into lines in place.
+class CsvImage {
+  public:
+    // 0, or OpenFailed, SizeFailed, OutOfMemory or ReadFailed. One read request fills the image.
+    int Load(const std::string& path);
+    // The same from bytes in memory: 0, OutOfMemory, or ReadFailed when there are none.
+    int Assign(std::string_view bytes);
+    void Release();
+
+    // The next line, its end (LF or CR LF) overwritten with NUL; nullptr once the last line, the
+    // text after the last line feed (possibly empty), has been handed out.
+    char* NextLine();
+    // Lines and commas not yet handed out, for sizing the candidate array.
+    std::size_t LinesAhead() const;
+    std::size_t CommasAhead() const;
+
+  private:
+    int Allocate(std::size_t length);
+    void SkipByteOrderMark();
+    std::size_t CountAhead(char byte) const;
+
+    std::unique_ptr<char[]> bytes_;
+    std::size_t length_ = 0;
+    char* next_ = nullptr;  // nullptr when no line is left
+};

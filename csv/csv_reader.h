@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/recipient_collection.h"
+#include "csv/csv_dialogs.h"
+#include "csv/csv_image.h"
+
+// The source kind whose columns the user maps; any other kind searches the header.
+inline constexpr int kCsvMappedColumnsKind = 4;
+
+// Loads a CSV file, chooses its name and fax columns and lets the user pick recipients. Returns
+// the number of picked entries (0 also for a cancelled dialog) or a CsvResult error code.
+// rejectedCount is set to the data lines without a usable fax number once they are read.
+int ReadCsvSource(const std::string& path, RecipientCollection& collection, int& rejectedCount,
+                  int kind, CsvDialogs& dialogs);
+
+// The same on an image already loaded, which it consumes and releases before the picker opens.
+int ReadCsvImage(CsvImage& image, std::string_view path, RecipientCollection& collection,
+                 int& rejectedCount, int kind, CsvDialogs& dialogs);

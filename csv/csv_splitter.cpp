@@ -1,0 +1,70 @@
+#include "csv/csv_splitter.h"
+
+#include <cstring>
+
+namespace {
+
+// Cuts the quoted field whose text starts at text (just after its opening quote). Returns the
+// closing quote, or nullptr when there is none. A doubled quote inside the text becomes one
+// quote; the text is moved left over the dropped quotes and ends in a NUL.
+char* CutQuotedField(char* text) {
+    char* closing = std::strchr(text, '"');
+    if (closing == nullptr) {
+        return nullptr;
+    }
+    *closing = '\0';
+    char* textEnd = closing;
+    while (closing[1] == '"') {
+        char* next = std::strchr(closing + 2, '"');
+        if (next == nullptr) {
+            break;  // the field ends before the pair
+        }
+        *next = '\0';
+        *textEnd++ = '"';
+        const std::size_t run = static_cast<std::size_t>(next - (closing + 2));
+        std::memmove(textEnd, closing + 2, run);
+        textEnd += run;
+        *textEnd = '\0';
+        closing = next;
+    }
+    return closing;
+}
+
+}  // namespace
+
+int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound) {
+    int found = 0;
+    int result = 0;
+    char* field = fields[0];
+    if (*field != '\0') {
+        for (int index = 0;; ++index) {
+            found = index + 1;
+            char* rest = field;
+            if (*field == '"') {
+                fields[index] = ++field;
+                rest = CutQuotedField(field);
+                if (rest == nullptr) {
+                    result = kCsvBadFormat;
+                    break;
+                }
+                ++rest;  // text after the closing quote up to the comma is dropped
+            }
+            char* comma = std::strchr(rest, ',');
+            if (comma == nullptr) {
+                result = found;
+                break;
+            }
+            *comma = '\0';
+            field = comma + 1;
+            fields[index + 1] = field;
+            if (index + 1 == kCsvMaxFields) {
+                result = kCsvMaxFields;  // the rest of the line stays unsplit in the last slot
+                break;
+            }
+        }
+    }
+    if (fieldsFound != nullptr) {
+        *fieldsFound = found;
+    }
+    return result;
+}

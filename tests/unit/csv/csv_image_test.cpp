@@ -1,0 +1,93 @@
+#include "csv/csv_image.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "csv/csv_result.h"
+#include "temp_csv_file.h"
+
+namespace {
+
+std::vector<std::string> AllLines(CsvImage& image) {
+    std::vector<std::string> lines;
+    while (const char* line = image.NextLine()) {
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> LinesOf(std::string_view bytes) {
+    CsvImage image;
+    EXPECT_EQ(image.Assign(bytes), 0);
+    return AllLines(image);
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(CsvImageLines, CrLfAndLfGiveTheSameLines) {
+    EXPECT_EQ(LinesOf("a,b\r\nc\r\n"), (Lines{"a,b", "c", ""}));
+    EXPECT_EQ(LinesOf("a,b\nc\n"), (Lines{"a,b", "c", ""}));
+}
+
+TEST(CsvImageLines, TheTextAfterTheLastLineFeedIsTheLastLine) {
+    EXPECT_EQ(LinesOf("a\nb"), (Lines{"a", "b"}));
+    EXPECT_EQ(LinesOf("only"), (Lines{"only"}));
+}
+
+TEST(CsvImageLines, LoneCarriageReturnStaysInTheLine) {
+    EXPECT_EQ(LinesOf("a\rb\n\r\r\n"), (Lines{"a\rb", "\r", ""}));
+}
+
+TEST(CsvImageLines, ByteOrderMarkAtTheStartIsSkipped) {
+    EXPECT_EQ(LinesOf("\xEF\xBB\xBFName\n"), (Lines{"Name", ""}));
+    EXPECT_EQ(LinesOf("\xEF\xBB\xBF"), (Lines{""}));
+    EXPECT_EQ(LinesOf("a\n\xEF\xBB\xBF"), (Lines{"a", "\xEF\xBB\xBF"}));
+}
+
+TEST(CsvImageLines, NulByteEndsTheLineText) {
+    using namespace std::string_view_literals;
+    EXPECT_EQ(LinesOf("a\0b\nc"sv), (Lines{"a", "c"}));
+}
+
+TEST(CsvImageLines, CountsWhatIsAhead) {
+    CsvImage image;
+    ASSERT_EQ(image.Assign("h,x\na,b,c\nd"), 0);
+    EXPECT_EQ(image.LinesAhead(), 3u);
+    EXPECT_EQ(image.CommasAhead(), 3u);
+    image.NextLine();
+    EXPECT_EQ(image.LinesAhead(), 2u);
+    EXPECT_EQ(image.CommasAhead(), 2u);
+    image.NextLine();
+    image.NextLine();
+    EXPECT_EQ(image.LinesAhead(), 0u);
+    EXPECT_EQ(image.NextLine(), nullptr);
+}
+
+TEST(CsvImageLoad, ReadsTheWholeFile) {
+    const TempCsvFile file("Name,Fax\r\nAnn,1");
+    CsvImage image;
+    ASSERT_EQ(image.Load(file.path()), 0);
+    EXPECT_EQ(AllLines(image), (Lines{"Name,Fax", "Ann,1"}));
+}
+
+TEST(CsvImageLoad, EmptyFileIsAReadFailure) {
+    const TempCsvFile file("");
+    CsvImage image;
+    EXPECT_EQ(image.Load(file.path()), CsvResult::ReadFailed);
+    EXPECT_EQ(image.NextLine(), nullptr);
+}
+
+TEST(CsvImageLoad, MissingFileCannotBeOpened) {
+    CsvImage image;
+    EXPECT_EQ(image.Load("/nonexistent/folder/file.csv"), CsvResult::OpenFailed);
+}
+
+TEST(CsvImageLoad, FolderCannotBeOpened) {
+    CsvImage image;
+    EXPECT_EQ(image.Load(std::filesystem::temp_directory_path().string()), CsvResult::OpenFailed);
+}
+
+}  // namespace
