@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+#include "app/recipient_collection.h"
+#include "speeddial/speed_dial_record.h"
+
+// The user's part of a speed-dial import, apart from the reading itself.
+class SpeedDialDialogs {
+  public:
+    virtual ~SpeedDialDialogs() = default;
+    // Runs the picker over the records whose number the collection's count holds. Returns the
+    // dialog's end code: 1 for OK (count and entries then hold the chosen entries, and
+    // speedDialNumbers their record indices), 2 for Cancel, -1 when it cannot be shown.
+    virtual int PickEntries(std::string_view fileName, const SpeedDialRecords& records,
+                            RecipientCollection& collection) = 0;
+};

@@ -1,0 +1,214 @@
+#include "speeddial/speed_dial_reader.h"
+
+#include <cstring>
+#include <new>
+#include <string_view>
+
+#include "app/recipient_entry.h"
+#include "speeddial/decimal_text.h"
+#include "speeddial/file_image.h"
+
+namespace {
+
+// Columns of a data line.
+constexpr int kNumberColumn = 0;
+constexpr int kTypeColumn = 1;
+constexpr int kFaxColumn = 2;
+constexpr int kNameColumn = 3;
+constexpr int kCommModeColumn = 6;
+constexpr int kSecureFaxColumn = 11;
+constexpr int kRelayFaxColumn = 12;
+constexpr int kFCodeColumn = 14;
+constexpr int kLastUsedColumn = 16;
+
+constexpr int kHighestFormat = 2;
+
+// Applies a routine that never lengthens its text to a field of the line, in place.
+template <typename Edit>
+std::string_view EditField(char* field, Edit edit) {
+    const std::size_t room = std::strlen(field);
+    std::string text(field, room);
+    edit(text);
+    if (text.size() > room) {
+        text.resize(room);
+    }
+    std::memcpy(field, text.data(), text.size());
+    field[text.size()] = '\0';
+    return {field, text.size()};
+}
+
+std::string_view TrimField(char* field) {
+    return EditField(field, TrimBlanks);
+}
+
+bool Is(const char* field, std::string_view expected) {
+    return field != nullptr && std::string_view(field) == expected;
+}
+
+bool IsValidHeader(const CsvFieldTable& fields) {
+    if (!Is(fields[0], "*")) {
+        return false;
+    }
+    for (int i = 1; i <= 3; ++i) {
+        if (fields[i] == nullptr) {
+            return false;
+        }
+        TrimField(fields[i]);
+    }
+    const std::int32_t format = ParseDecimal(fields[3]);
+    return Is(fields[1], "1") && Is(fields[2], "0") && format >= 0 && format <= kHighestFormat;
+}
+
+std::int32_t CommModeFromText(std::string_view text) {
+    switch (ParseLeadingDecimal(text)) {
+        case 2:
+        case 3:
+            return 1;
+        case 4:
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+int SplitLine(CsvFieldTable& fields, char* line) {
+    // A field the line does not have must read as absent, never as a field of an earlier line.
+    fields.fill(nullptr);
+    fields[0] = line;
+    return SplitCsvLine(fields);
+}
+
+std::size_t FindHeaderLine(const std::vector<char*>& lines) {
+    const std::size_t last = lines.size() - 1;
+    for (std::size_t i = 0; i < last; ++i) {
+        if (lines[i][0] != '\0') {
+            return i;
+        }
+    }
+    return last;
+}
+
+// Editors add a UTF-8 byte-order mark that the device never writes; it would spoil the "*".
+std::size_t SkipByteOrderMark(const std::vector<char>& image) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    return std::string_view(image.data(), image.size()).starts_with(kMark) ? kMark.size() : 0;
+}
+
+}  // namespace
+
+int ParseSpeedDialLine(const CsvFieldTable& fields, SpeedDialRecord& record,
+                       RecipientCollection& collection) {
+    if (!Is(fields[kTypeColumn], "X") && !Is(fields[kTypeColumn], "P")) {
+        return 0;
+    }
+    if (fields[kNumberColumn] == nullptr || TrimField(fields[kNumberColumn]).empty()) {
+        return 0;
+    }
+    if (fields[kFaxColumn] == nullptr ||
+        EditField(fields[kFaxColumn], [](std::string& fax) { CleanFaxNumber(fax); }).empty()) {
+        return 0;
+    }
+    collection.secureFaxTexts.emplace_back();
+    collection.relayFaxTexts.emplace_back();
+    collection.fCodeTexts.emplace_back();
+    collection.commModeTexts.emplace_back();
+    for (int column = 0; column <= kLastUsedColumn && fields[column] != nullptr; ++column) {
+        char* field = fields[column];
+        switch (column) {
+            case kNumberColumn:
+                collection.speedDialNumbers.emplace_back(TrimField(field));
+                break;
+            case kFaxColumn:
+                CopyToField(record.faxNumber, field);
+                break;
+            case kNameColumn:
+                CopyToField(record.name, EditField(field, ReplaceNameBrackets));
+                break;
+            case kCommModeColumn: {
+                const std::string_view text = TrimField(field);
+                collection.commModeTexts.back() = text;
+                record.commMode = CommModeFromText(text);
+                break;
+            }
+            case kSecureFaxColumn:
+                collection.secureFaxTexts.back() = field;
+                break;
+            case kRelayFaxColumn:
+                collection.relayFaxTexts.back() = field;
+                break;
+            case kFCodeColumn:
+                collection.fCodeTexts.back() = field;
+                break;
+            default:
+                break;
+        }
+    }
+    return 1;
+}
+
+int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collection,
+                        int& rejectedCount, SpeedDialRecords& records) {
+    if (image.empty() || image.back() != '\0') {
+        image.push_back('\0');
+    }
+    std::vector<char*> lines;
+    if (!CutLines(image, SkipByteOrderMark(image), lines)) {
+        return speeddial::kOutOfMemory;
+    }
+    const std::size_t lastLine = lines.size() - 1;
+    const std::size_t header = FindHeaderLine(lines);
+
+    CsvFieldTable fields{};
+    SplitLine(fields, lines[header]);
+    if (!IsValidHeader(fields)) {
+        return speeddial::kBadSpeedDialFormat;
+    }
+
+    records.clear();
+    try {
+        records.reserve(lastLine - header + 1);
+    } catch (const std::bad_alloc&) {
+        return speeddial::kOutOfMemory;
+    }
+    rejectedCount = 0;
+    // The text after the last line feed is read too: many exports end without one.
+    for (std::size_t i = header + 1; i <= lastLine; ++i) {
+        const int fieldCount = SplitLine(fields, lines[i]);
+        if (fieldCount == 0) {
+            continue;
+        }
+        if (fieldCount == 1 && Is(fields[0], "*")) {
+            break;
+        }
+        // A line with an unterminated quote is taken with the fields the splitter found.
+        records.push_back(kSpeedDialRecordTemplate);
+        if (ParseSpeedDialLine(fields, records.back(), collection) == 0) {
+            records.pop_back();
+            ++rejectedCount;
+        }
+    }
+    collection.count = static_cast<int>(records.size());
+    return collection.count;
+}
+
+int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collection,
+                        int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs) {
+    int accepted = 0;
+    {
+        std::vector<char> image;
+        const int loaded = LoadFileImage(fileName, image);
+        if (loaded < 0) {
+            return loaded;
+        }
+        accepted = ParseSpeedDialImage(image, collection, rejectedCount, records);
+    }
+    if (accepted < 0) {
+        return accepted;
+    }
+    if (dialogs.PickEntries(fileName, records, collection) != 1) {
+        collection.count = 0;
+        collection.entries.clear();
+        return 0;
+    }
+    return collection.count;
+}

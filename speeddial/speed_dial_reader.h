@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/recipient_collection.h"
+#include "csv/csv_splitter.h"
+#include "speeddial/speed_dial_dialogs.h"
+#include "speeddial/speed_dial_record.h"
+#include "speeddial/speed_dial_result.h"
+
+// Imports a "Speed Dial Data EWS-CSV" file: checks its header, turns each acceptable data line
+// into a record and five per-entry texts, and lets the user pick entries. Returns the number of
+// chosen entries, 0, or a negative speeddial result code. records receives the record buffer and
+// keeps it after the call, for the picker's indices and the result file; the run owns it.
+int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collection,
+                        int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs);
+
+// The reading without the file and the picker: image holds the file's bytes followed by one NUL
+// and is cut in place. Fills records and the collection's per-entry lists and sets its count.
+// Returns the number of accepted records, kBadSpeedDialFormat or kOutOfMemory.
+int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collection,
+                        int& rejectedCount, SpeedDialRecords& records);
+
+// One split data line (absent fields are null) into a record that starts as the template, and one
+// text for each per-entry list. Returns 1, or 0 without a trace in the record or the collection.
+int ParseSpeedDialLine(const CsvFieldTable& fields, SpeedDialRecord& record,
+                       RecipientCollection& collection);
