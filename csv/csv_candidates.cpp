@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "csv/csv_result.h"
+#include "app/reader_result.h"
 
 namespace {
 
@@ -109,9 +109,9 @@ int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& 
     try {
         result.candidates.reserve(MostCandidates(image, columns.faxColumns.size()));
     } catch (const std::length_error&) {
-        return CsvResult::OutOfMemory;
+        return kOutOfMemory;
     } catch (const std::bad_alloc&) {
-        return CsvResult::OutOfMemory;
+        return kOutOfMemory;
     }
     LineCandidateMaker maker(columns);
     CsvFieldTable fields{};
@@ -132,7 +132,7 @@ int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& 
         }
     }
     if (result.candidates.size() > INT_MAX) {
-        return CsvResult::OutOfMemory;
+        return kOutOfMemory;
     }
     return 0;
 }

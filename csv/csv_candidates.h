@@ -35,5 +35,5 @@ struct CsvCandidateSet {
     std::vector<CsvCandidate> candidates;
     int rejectedLines = 0;  // data lines that gave no candidate with a fax number
 };
-// Reads every line left in the image: 0, or OutOfMemory when the candidates do not fit.
+// Reads every line left in the image: 0, or kOutOfMemory when the candidates do not fit.
 int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& result);

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <new>
 
-#include "csv/csv_result.h"
+#include "app/reader_result.h"
 
 namespace {
 
@@ -48,18 +48,18 @@ int CsvImage::Load(const std::string& path) {
     Release();
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
-        return CsvResult::OpenFailed;
+        return kOpenFailed;
     }
     const FileSize size = SizeOfOpenFile(file.get());
     if (!size.known) {
-        return CsvResult::SizeFailed;
+        return kSizeFailed;
     }
     // Windows cannot open a folder as a file; other systems can, but it has no bytes to read.
     if (!size.regular) {
-        return CsvResult::OpenFailed;
+        return kOpenFailed;
     }
     if (size.bytes >= PTRDIFF_MAX) {
-        return CsvResult::OutOfMemory;
+        return kOutOfMemory;
     }
     if (const int result = Allocate(static_cast<std::size_t>(size.bytes)); result != 0) {
         return result;
@@ -67,7 +67,7 @@ int CsvImage::Load(const std::string& path) {
     const std::size_t read = std::fread(bytes_.get(), 1, length_, file.get());
     if (read == 0) {
         Release();
-        return CsvResult::ReadFailed;
+        return kReadFailed;
     }
     length_ = read;
     bytes_[read] = '\0';
@@ -78,7 +78,7 @@ int CsvImage::Load(const std::string& path) {
 int CsvImage::Assign(std::string_view bytes) {
     Release();
     if (bytes.empty()) {
-        return CsvResult::ReadFailed;
+        return kReadFailed;
     }
     if (const int result = Allocate(bytes.size()); result != 0) {
         return result;
@@ -98,7 +98,7 @@ void CsvImage::Release() {
 int CsvImage::Allocate(std::size_t length) {
     bytes_.reset(new (std::nothrow) char[length + 1]);
     if (!bytes_) {
-        return CsvResult::OutOfMemory;
+        return kOutOfMemory;
     }
     length_ = length;
     return 0;

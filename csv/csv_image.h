@@ -8,9 +8,10 @@
 // A whole CSV file in one buffer with one NUL after its last byte, cut into lines in place.
 class CsvImage {
   public:
-    // 0, or OpenFailed, SizeFailed, OutOfMemory or ReadFailed. One read request fills the image.
+    // 0, or kOpenFailed, kSizeFailed, kOutOfMemory or kReadFailed. One read request fills the
+    // image.
     int Load(const std::string& path);
-    // The same from bytes in memory: 0, OutOfMemory, or ReadFailed when there are none.
+    // The same from bytes in memory: 0, kOutOfMemory, or kReadFailed when there are none.
     int Assign(std::string_view bytes);
     void Release();
 

@@ -2,12 +2,12 @@
 
 #include <span>
 
-#include "csv/csv_result.h"
+#include "app/reader_result.h"
 #include "ui/window_handle.h"
 
 namespace {
 
-// 0 with the columns chosen, a CsvResult code, or 1 when the user cancelled the mapping.
+// 0 with the columns chosen, a ReaderResult code, or 1 when the user cancelled the mapping.
 constexpr int kMappingCancelled = 1;
 
 int ChooseColumns(char* header, std::string_view path, int kind, CsvDialogs& dialogs,
@@ -19,7 +19,7 @@ int ChooseColumns(char* header, std::string_view path, int kind, CsvDialogs& dia
     }
     const int count = SplitCsvLine(fields);
     if (count == kCsvBadFormat) {
-        return CsvResult::BadCsvFormat;
+        return kBadCsvFormat;
     }
     if (kind == kCsvMappedColumnsKind) {
         const std::optional<ColumnMapping> mapping =
@@ -32,7 +32,7 @@ int ChooseColumns(char* header, std::string_view path, int kind, CsvDialogs& dia
         return 0;
     }
     columns = FindColumnsByKeyword(fields, count);
-    return columns.faxColumns.empty() ? CsvResult::NoFaxColumn : 0;
+    return columns.faxColumns.empty() ? kNoFaxColumn : 0;
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ int ReadCsvImage(CsvImage& image, std::string_view path, RecipientCollection& co
                  int& rejectedCount, int kind, CsvDialogs& dialogs) {
     char* header = CutHeaderLine(image);
     if (header == nullptr) {
-        return CsvResult::ReadFailed;
+        return kReadFailed;
     }
     CsvColumns columns;
     const int chosen = ChooseColumns(header, path, kind, dialogs, columns);

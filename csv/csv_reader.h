@@ -11,7 +11,7 @@
 inline constexpr int kCsvMappedColumnsKind = 4;
 
 // Loads a CSV file, chooses its name and fax columns and lets the user pick recipients. Returns
-// the number of picked entries (0 also for a cancelled dialog) or a CsvResult error code.
+// the number of picked entries (0 also for a cancelled dialog) or a ReaderResult error code.
 // rejectedCount is set to the data lines without a usable fax number once they are read.
 int ReadCsvSource(const std::string& path, RecipientCollection& collection, int& rejectedCount,
                   int kind, CsvDialogs& dialogs);

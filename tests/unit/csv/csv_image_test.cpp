@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "csv/csv_result.h"
+#include "app/reader_result.h"
 #include "temp_csv_file.h"
 
 namespace {
@@ -76,18 +76,18 @@ TEST(CsvImageLoad, ReadsTheWholeFile) {
 TEST(CsvImageLoad, EmptyFileIsAReadFailure) {
     const TempCsvFile file("");
     CsvImage image;
-    EXPECT_EQ(image.Load(file.path()), CsvResult::ReadFailed);
+    EXPECT_EQ(image.Load(file.path()), kReadFailed);
     EXPECT_EQ(image.NextLine(), nullptr);
 }
 
 TEST(CsvImageLoad, MissingFileCannotBeOpened) {
     CsvImage image;
-    EXPECT_EQ(image.Load("/nonexistent/folder/file.csv"), CsvResult::OpenFailed);
+    EXPECT_EQ(image.Load("/nonexistent/folder/file.csv"), kOpenFailed);
 }
 
 TEST(CsvImageLoad, FolderCannotBeOpened) {
     CsvImage image;
-    EXPECT_EQ(image.Load(std::filesystem::temp_directory_path().string()), CsvResult::OpenFailed);
+    EXPECT_EQ(image.Load(std::filesystem::temp_directory_path().string()), kOpenFailed);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "csv/csv_result.h"
+#include "app/reader_result.h"
 #include "fake_csv_dialogs.h"
 #include "temp_csv_file.h"
 
@@ -32,21 +32,21 @@ class CsvReaderTest : public testing::Test {
 
 TEST_F(CsvReaderTest, FileErrorsComeBackAsCodes) {
     EXPECT_EQ(ReadCsvSource("/nonexistent/x.csv", collection, rejected, kAutomatic, dialogs),
-              CsvResult::OpenFailed);
-    EXPECT_EQ(Read("", kAutomatic), CsvResult::ReadFailed);
+              kOpenFailed);
+    EXPECT_EQ(Read("", kAutomatic), kReadFailed);
     EXPECT_EQ(rejected, -7);
     EXPECT_EQ(dialogs.pickCalls, 0);
 }
 
 TEST_F(CsvReaderTest, AutomaticSearchWithoutFaxColumnFails) {
-    EXPECT_EQ(Read("Name,Phone\nAnn,FAX 1\n", kAutomatic), CsvResult::NoFaxColumn);
-    EXPECT_EQ(Read("\n\n\r\n", kAutomatic), CsvResult::NoFaxColumn);
+    EXPECT_EQ(Read("Name,Phone\nAnn,FAX 1\n", kAutomatic), kNoFaxColumn);
+    EXPECT_EQ(Read("\n\n\r\n", kAutomatic), kNoFaxColumn);
     EXPECT_EQ(dialogs.pickCalls, 0);
 }
 
 TEST_F(CsvReaderTest, UnterminatedQuoteInTheHeaderFailsBeforeAnyDialog) {
-    EXPECT_EQ(Read("Name,\"Fax\n1,2\n", kAutomatic), CsvResult::BadCsvFormat);
-    EXPECT_EQ(Read("Name,\"Fax\n1,2\n", kMapped), CsvResult::BadCsvFormat);
+    EXPECT_EQ(Read("Name,\"Fax\n1,2\n", kAutomatic), kBadCsvFormat);
+    EXPECT_EQ(Read("Name,\"Fax\n1,2\n", kMapped), kBadCsvFormat);
     EXPECT_EQ(dialogs.mapCalls, 0);
     EXPECT_EQ(dialogs.pickCalls, 0);
 }

@@ -1,0 +1,180 @@
+#include "csv/recipient_picker_dialog.h"
+
+#include <algorithm>
+#include <functional>
+#include <new>
+#include <vector>
+
+#include "app/recipient_entry.h"
+#include "resources/resource_ids.h"
+#include "ui/progress_notice.h"
+
+namespace {
+
+constexpr int kMoveButton = 1001;
+constexpr int kSelectedList = 1002;
+constexpr int kTypeAheadEdit = 1003;
+constexpr int kSourceList = 1004;
+constexpr int kHelpButton = 1047;
+constexpr int kDeleteButton = 1049;
+constexpr int kHelpContext = 15511;
+
+constexpr std::string_view kCaption = "CSV Import";
+
+}  // namespace
+
+std::size_t RecipientPickerDialog::RecipientKeyHash::operator()(const RecipientKey& key) const {
+    const std::size_t name = std::hash<std::string_view>{}(key.name);
+    return name ^ (std::hash<std::string_view>{}(key.fax) + 0x9e3779b97f4a7c15u + (name << 6) +
+                   (name >> 2));
+}
+
+RecipientPickerDialog::RecipientPickerDialog(ui::Backend& backend, ui::Platform& platform,
+                                             std::string_view helpFile, std::string_view path,
+                                             std::span<const CsvCandidate> candidates,
+                                             RecipientCollection& collection)
+    : ui::Dialog(backend, kRecipientPickerTemplate),
+      platform_(platform),
+      helpFile_(helpFile),
+      path_(path),
+      candidates_(candidates),
+      collection_(collection) {
+    OnCommand(kTypeAheadEdit, ui::kNotifyEditChange, [this] { FindTypedName(); });
+    OnCommand(kSourceList, ui::kNotifyDoubleClick, [this] { MoveSelection(); });
+    OnCommand(kMoveButton, ui::kNotifyClicked, [this] { MoveSelection(); });
+    OnCommand(kDeleteButton, ui::kNotifyClicked,
+              [this] { selectedList_.OnKey(ui::kKeyDelete, 0); });
+    OnCommand(kHelpButton, ui::kNotifyClicked, [this] { OpenHelp(); });
+    OnVKeyToItem(kSelectedList,
+                 [this](int key, int caret) { return selectedList_.OnKey(key, caret); });
+    selectedList_.SetDeleteObserver([this](int, std::intptr_t data) {
+        if (const CsvCandidate* candidate = CandidateOf(data)) {
+            selectedKeys_.erase({candidate->Name(), candidate->Fax()});
+        }
+    });
+}
+
+bool RecipientPickerDialog::OnInitDialog() {
+    ui::ProgressNotice notice(backend());
+    const int candidateCount = collection_.count;
+    collection_.count = 0;
+    selectedList_.Bind(*this, kSelectedList);
+    selectedList_.ResetContent();
+    selectedKeys_.clear();
+    sourceList_.Bind(*this, kSourceList);
+    sourceList_.ResetContent();
+    typeAhead_.Bind(*this, kTypeAheadEdit);
+    FillSourceList(candidateCount);
+    sourceList_.SetSel(0, true);
+    notice.Close();
+    SetTitle(std::string(kCaption) + " - " + path_);
+    BringToForeground();
+    return true;
+}
+
+void RecipientPickerDialog::FillSourceList(int candidateCount) {
+    const std::size_t shown =
+        std::min(candidates_.size(), static_cast<std::size_t>(std::max(candidateCount, 0)));
+    sourceList_.SetRedraw(false);
+    for (std::size_t index = 0; index < shown; ++index) {
+        const CsvCandidate& candidate = candidates_[index];
+        const int item =
+            sourceList_.AddString(MakeRecipientEntry(candidate.Name(), candidate.Fax()));
+        sourceList_.SetItemData(item, static_cast<std::intptr_t>(index));
+    }
+    sourceList_.SetRedraw(true);
+}
+
+void RecipientPickerDialog::OnOK() {
+    const int count = selectedList_.GetCount();
+    collection_.count = count;
+    for (int index = 0; index < count; ++index) {
+        collection_.entries.push_back(selectedList_.GetItemText(index));
+    }
+    EndDialog(ui::kIdOk);
+}
+
+void RecipientPickerDialog::OnCancel() {
+    collection_.count = 0;
+    collection_.entries.clear();
+    EndDialog(ui::kIdCancel);
+}
+
+void RecipientPickerDialog::FindTypedName() {
+    const std::string typed = typeAhead_.GetText().substr(0, kFieldTextMax);
+    const std::vector<int> selected = sourceList_.GetSelItems();
+    // The search begins at the first selected item itself, so that typing on keeps a match.
+    const int before = selected.empty() ? -1 : selected.front() - 1;
+    const int found = sourceList_.FindString(before, typed);
+    if (found < 0) {
+        return;
+    }
+    sourceList_.SetSel(-1, false);
+    sourceList_.SetSel(found, true);
+    sourceList_.SetTopIndex(found);
+}
+
+void RecipientPickerDialog::MoveSelection() {
+    if (sourceList_.GetSelCount() <= 0) {
+        return;
+    }
+    const int limit = collection_.limit;
+    int moved = selectedList_.GetCount();
+    if (limit > 0 && moved >= limit) {
+        ShowLimitMessage();
+        return;
+    }
+    std::vector<int> chosen;
+    try {
+        chosen = sourceList_.GetSelItems();
+    } catch (const std::bad_alloc&) {
+        ShowMessage(
+            "Insufficient memory to add multiple entries.\nReduce your selections and "
+            "try again.",
+            kCaption, ui::MessageIcon::Warning);
+        return;
+    }
+    bool limitReached = false;
+    selectedList_.SetRedraw(false);
+    for (const int item : chosen) {
+        if (limit > 0 && moved >= limit) {
+            limitReached = true;
+            break;
+        }
+        const std::intptr_t data = sourceList_.GetItemData(item);
+        const CsvCandidate* candidate = CandidateOf(data);
+        if (candidate == nullptr || candidate->Fax().empty()) {
+            continue;
+        }
+        if (!selectedKeys_.insert({candidate->Name(), candidate->Fax()}).second) {
+            continue;
+        }
+        const int added = selectedList_.AddString(sourceList_.GetItemText(item));
+        selectedList_.SetItemData(added, data);
+        ++moved;
+    }
+    selectedList_.SetRedraw(true);
+    if (limitReached) {
+        ShowLimitMessage();
+    }
+}
+
+void RecipientPickerDialog::ShowLimitMessage() {
+    ShowMessage(
+        "The selected recipients in list has reached the maximum entry limit.\nYou cannot import "
+        "more than 50 recipients.",
+        kCaption, ui::MessageIcon::Warning);
+}
+
+void RecipientPickerDialog::OpenHelp() {
+    if (!helpFile_.empty()) {
+        platform_.OpenHelp(helpFile_, kHelpContext);
+    }
+}
+
+const CsvCandidate* RecipientPickerDialog::CandidateOf(std::intptr_t itemData) const {
+    if (itemData < 0 || static_cast<std::size_t>(itemData) >= candidates_.size()) {
+        return nullptr;
+    }
+    return &candidates_[static_cast<std::size_t>(itemData)];
+}

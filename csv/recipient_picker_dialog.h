@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+#include "app/recipient_collection.h"
+#include "csv/csv_candidates.h"
+#include "csv/selected_list_box.h"
+#include "ui/controls.h"
+#include "ui/dialog.h"
+#include "ui/platform.h"
+
+// Offers the candidates of a CSV file; the user moves the wanted ones into the selected list,
+// and OK hands that list to the collection.
+class RecipientPickerDialog : public ui::Dialog {
+  public:
+    // The collection's count holds the number of candidates to offer. The candidates must outlive
+    // the dialog. An empty help file leaves the Help button without effect.
+    RecipientPickerDialog(ui::Backend& backend, ui::Platform& platform, std::string_view helpFile,
+                          std::string_view path, std::span<const CsvCandidate> candidates,
+                          RecipientCollection& collection);
+
+  protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+  private:
+    // What makes two selected recipients the same: both texts, byte for byte.
+    struct RecipientKey {
+        std::string_view name;
+        std::string_view fax;
+        bool operator==(const RecipientKey&) const = default;
+    };
+    struct RecipientKeyHash {
+        std::size_t operator()(const RecipientKey& key) const;
+    };
+
+    void FillSourceList(int candidateCount);
+    void FindTypedName();
+    void MoveSelection();
+    void ShowLimitMessage();
+    void OpenHelp();
+    const CsvCandidate* CandidateOf(std::intptr_t itemData) const;
+
+    ui::Platform& platform_;
+    std::string helpFile_;
+    std::string path_;
+    std::span<const CsvCandidate> candidates_;
+    RecipientCollection& collection_;
+    SelectedListBox selectedList_;
+    ui::ListBox sourceList_;
+    ui::Edit typeAhead_;
+    std::unordered_set<RecipientKey, RecipientKeyHash> selectedKeys_;
+};
