@@ -1,0 +1,266 @@
+#include "tests/scenario/native/scenario_user.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+
+namespace scenario {
+
+namespace {
+
+using ui::headless::HeadlessBackend;
+
+std::string IconName(ui::MessageIcon icon) {
+    switch (icon) {
+        case ui::MessageIcon::Error:
+            return "error";
+        case ui::MessageIcon::Warning:
+            return "warning";
+        case ui::MessageIcon::Question:
+            return "question";
+        case ui::MessageIcon::Information:
+            return "info";
+        case ui::MessageIcon::None:
+            break;
+    }
+    return "none";
+}
+
+int ControlId(const Statement& statement, std::size_t index) {
+    try {
+        return std::stoi(statement.words.at(index));
+    } catch (const std::exception&) {
+        return -1;
+    }
+}
+
+int ItemIndex(const ui::headless::ControlState& control, const std::string& text) {
+    const auto found = std::find_if(control.items.begin(), control.items.end(),
+                                    [&text](const auto& item) { return item.text == text; });
+    return found == control.items.end() ? -1 : static_cast<int>(found - control.items.begin());
+}
+
+std::string DescribeStatement(const Statement& statement) {
+    std::string text = statement.verb;
+    for (const std::string& word : statement.words) {
+        text += ' ' + QuoteWord(word);
+    }
+    return text;
+}
+
+}  // namespace
+
+WindowState SnapshotWindow(const ui::headless::HeadlessWindow& window) {
+    WindowState state;
+    state.title = window.title;
+    for (const ui::headless::ControlState& source : window.controls) {
+        ControlState control;
+        control.id = source.id;
+        control.className = source.className;
+        control.text = source.text;
+        control.topIndex = source.topIndex;
+        control.checked = source.checked;
+        control.visible = source.visible;
+        control.enabled = source.enabled;
+        for (std::size_t i = 0; i < source.items.size(); ++i) {
+            control.items.push_back(source.items[i].text);
+            if (source.IsMultipleSelection() ? source.items[i].selected
+                                             : static_cast<int>(i) == source.currentSelection) {
+                control.selected.push_back(static_cast<int>(i));
+            }
+        }
+        state.controls.push_back(std::move(control));
+    }
+    return state;
+}
+
+ScenarioUser::ScenarioUser(const Scenario& scenario, std::string dir, bool hostPresent)
+    : scenario_(scenario), dir_(std::move(dir)), hostPresent_(hostPresent) {}
+
+void ScenarioUser::Attach(HeadlessBackend& backend, ui::headless::HeadlessPlatform& platform) {
+    backend_ = &backend;
+    platform_ = &platform;
+}
+
+void ScenarioUser::Fail(int line, std::string expected, std::string found) const {
+    std::vector<WindowState> windows;
+    if (backend_ != nullptr) {
+        for (const ui::headless::HeadlessWindow* window : backend_->OpenDialogs()) {
+            windows.push_back(SnapshotWindow(*window));
+        }
+    }
+    throw ScenarioFailure{line, std::move(expected), std::move(found), DescribeWindows(windows)};
+}
+
+std::string ScenarioUser::Word(const Statement& statement, std::size_t index) const {
+    return index < statement.words.size() ? ReplaceDir(statement.words[index], dir_)
+                                          : std::string();
+}
+
+void ScenarioUser::PrintMatched(const Statement& statement) const {
+    std::cout << "  " << statement.line << ": " << DescribeStatement(statement) << '\n';
+}
+
+const Statement& ScenarioUser::TakeWindowStep(const std::string& verb, const std::string& found) {
+    if (next_ >= scenario_.steps.size()) {
+        Fail(0, "the tool to end", found);
+    }
+    const Statement& statement = scenario_.steps[next_];
+    if (statement.verb != verb) {
+        Fail(statement.line, DescribeStatement(statement), found);
+    }
+    ++next_;
+    CheckHostDisabled(statement);
+    return statement;
+}
+
+void ScenarioUser::CheckHostDisabled(const Statement& statement) const {
+    if (hostPresent_ && platform_->HostEnabled()) {
+        Fail(statement.line, "the host window disabled while the tool's windows are up",
+             "it was enabled");
+    }
+}
+
+void ScenarioUser::OnDialog(HeadlessBackend& backend, ui::WindowHandle dialog) {
+    const std::string title = backend.GetTitle(dialog);
+    const Statement& step = TakeWindowStep("dialog", "dialog " + QuoteWord(title));
+    if (Word(step, 0) != title) {
+        Fail(step.line, "dialog " + QuoteWord(Word(step, 0)), "dialog " + QuoteWord(title));
+    }
+    PrintMatched(step);
+    while (!backend.HasEnded(dialog)) {
+        if (next_ >= scenario_.steps.size() || IsWindowStep(scenario_.steps[next_]) ||
+            IsAfterRunStatement(scenario_.steps[next_])) {
+            const std::string expected = next_ < scenario_.steps.size()
+                                             ? DescribeStatement(scenario_.steps[next_])
+                                             : std::string("the tool to end");
+            Fail(next_ < scenario_.steps.size() ? scenario_.steps[next_].line : 0, expected,
+                 "dialog " + QuoteWord(title) + " still open");
+        }
+        const Statement& statement = scenario_.steps[next_++];
+        Act(statement, dialog);
+        PrintMatched(statement);
+    }
+}
+
+void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
+    HeadlessBackend& backend = *backend_;
+    const std::string& verb = statement.verb;
+    const int id = ControlId(statement, 0);
+    try {
+        if (verb.starts_with("see")) {
+            const WindowState state = SnapshotWindow(*backend.FindWindow(dialog));
+            Statement resolved = statement;
+            for (std::string& word : resolved.words) {
+                word = ReplaceDir(word, dir_);
+            }
+            if (const auto mismatch = CheckExpectation(resolved, state)) {
+                Fail(statement.line, mismatch->expected, mismatch->found);
+            }
+        } else if (verb == "dump") {
+            const WindowState state = SnapshotWindow(*backend.FindWindow(dialog));
+            if (const ControlState* control = FindControl(state, id)) {
+                std::cout << DumpItems(*control);
+            }
+        } else if (verb == "choose") {
+            const auto& control = backend.FindControl(dialog, id);
+            const int index = ItemIndex(control, Word(statement, 1));
+            if (index < 0) {
+                Fail(statement.line, "an item " + QuoteWord(Word(statement, 1)), "none");
+            }
+            if (control.IsComboBox()) {
+                backend.PickComboItem(dialog, id, index);
+            } else {
+                backend.ClickListItem(dialog, id, index);
+            }
+        } else if (verb == "select") {
+            const auto& control = backend.FindControl(dialog, id);
+            std::vector<int> wanted;
+            for (std::size_t i = 1; i < statement.words.size(); ++i) {
+                const int index = ItemIndex(control, Word(statement, i));
+                if (index < 0) {
+                    Fail(statement.line, "an item " + QuoteWord(Word(statement, i)), "none");
+                }
+                wanted.push_back(index);
+            }
+            for (int i = 0; i < static_cast<int>(control.items.size()); ++i) {
+                const bool want = std::find(wanted.begin(), wanted.end(), i) != wanted.end();
+                if (control.items[i].selected != want) {
+                    backend.ControlClickListItem(dialog, id, i);
+                }
+            }
+        } else if (verb == "select-all" || verb == "select-none") {
+            backend.SelectAllListItems(dialog, id, verb == "select-all");
+        } else if (verb == "check") {
+            if (backend.FindControl(dialog, id).checked != (Word(statement, 1) == "yes")) {
+                backend.Click(dialog, id);
+            }
+        } else if (verb == "type") {
+            for (const char c : Word(statement, 1)) {
+                backend.TypeCharacter(dialog, id, c);
+            }
+        } else if (verb == "clear") {
+            backend.ClearEdit(dialog, id);
+        } else if (verb == "click") {
+            backend.Click(dialog, id);
+        } else if (verb == "dblclick") {
+            const int index = ItemIndex(backend.FindControl(dialog, id), Word(statement, 1));
+            if (index < 0) {
+                Fail(statement.line, "an item " + QuoteWord(Word(statement, 1)), "none");
+            }
+            backend.DoubleClickListItem(dialog, id, index);
+        } else if (verb == "key") {
+            const std::string key = Word(statement, 1);
+            backend.PressKey(dialog, id,
+                             key == "enter"    ? ui::kKeyReturn
+                             : key == "escape" ? ui::kKeyEscape
+                                               : ui::kKeyDelete);
+        } else if (verb == "close") {
+            backend.ClickCloseBox(dialog);
+        } else {
+            Fail(statement.line, DescribeStatement(statement), "a statement that is no action");
+        }
+    } catch (const ui::headless::ActionRefused& refused) {
+        Fail(statement.line, DescribeStatement(statement), refused.what());
+    }
+}
+
+ui::MessageAnswer ScenarioUser::OnMessage(const ui::headless::MessageRequest& request) {
+    const std::string found = "message " + QuoteWord(request.text) + ' ' +
+                              QuoteWord(request.caption) + ' ' + IconName(request.icon);
+    const Statement& step = TakeWindowStep("message", found);
+    const std::string expected = "message " + QuoteWord(Word(step, 0)) + ' ' +
+                                 QuoteWord(Word(step, 1)) + ' ' + Word(step, 2);
+    if (expected != found) {
+        Fail(step.line, expected, found);
+    }
+    const std::string answer = Word(step, 3);
+    const bool yesNo = request.buttons == ui::MessageButtons::YesNo;
+    // Escape answers a box with only OK as OK does.
+    if (yesNo ? (answer != "yes" && answer != "no") : (answer != "ok" && answer != "cancel")) {
+        Fail(step.line, "a button " + answer, yesNo ? "Yes and No" : "OK");
+    }
+    PrintMatched(step);
+    return answer == "yes"  ? ui::MessageAnswer::Yes
+           : answer == "no" ? ui::MessageAnswer::No
+                            : ui::MessageAnswer::Ok;
+}
+
+std::optional<std::string> ScenarioUser::OnFileOpen(const ui::FileOpenRequest& request) {
+    const Statement& step = TakeWindowStep("open", "open " + QuoteWord(request.title));
+    if (Word(step, 0) != request.title) {
+        Fail(step.line, "open " + QuoteWord(Word(step, 0)), "open " + QuoteWord(request.title));
+    }
+    PrintMatched(step);
+    const std::string file = Word(step, 1);
+    if (file == "cancel") {
+        return std::nullopt;
+    }
+    const std::string path = file.starts_with('/') ? file : dir_ + file;
+    if (!std::filesystem::is_regular_file(path)) {
+        Fail(step.line, "a file to choose at " + path, "no such file");
+    }
+    return path;
+}
+
+}  // namespace scenario

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "tests/scenario/scenario.h"
+#include "tests/scenario/window_state.h"
+#include "ui/headless/headless_backend.h"
+#include "ui/headless/headless_platform.h"
+#include "ui/headless/headless_user.h"
+
+namespace scenario {
+
+// A statement that did not hold, with the state of every open window at that moment.
+struct ScenarioFailure {
+    int line = 0;
+    std::string expected;
+    std::string found;
+    std::string windows;
+};
+
+// Plays the user of a scenario on the in-memory screen: every window the tool shows consumes the
+// next statements, in order, and a statement that does not hold throws ScenarioFailure.
+class ScenarioUser : public ui::headless::HeadlessUser {
+  public:
+    ScenarioUser(const Scenario& scenario, std::string dir, bool hostPresent);
+    void Attach(ui::headless::HeadlessBackend& backend, ui::headless::HeadlessPlatform& platform);
+
+    void OnDialog(ui::headless::HeadlessBackend& backend, ui::WindowHandle dialog) override;
+    ui::MessageAnswer OnMessage(const ui::headless::MessageRequest& request) override;
+    std::optional<std::string> OnFileOpen(const ui::FileOpenRequest& request) override;
+
+    // The statements left once the tool has ended.
+    std::size_t NextStatement() const { return next_; }
+    [[noreturn]] void Fail(int line, std::string expected, std::string found) const;
+
+  private:
+    const Statement& TakeWindowStep(const std::string& verb, const std::string& found);
+    void Act(const Statement& statement, ui::WindowHandle dialog);
+    void CheckHostDisabled(const Statement& statement) const;
+    std::string Word(const Statement& statement, std::size_t index) const;
+    void PrintMatched(const Statement& statement) const;
+
+    const Scenario& scenario_;
+    std::string dir_;
+    bool hostPresent_;
+    ui::headless::HeadlessBackend* backend_ = nullptr;
+    ui::headless::HeadlessPlatform* platform_ = nullptr;
+    std::size_t next_ = 0;
+};
+
+// What the native runner reads of a headless window.
+WindowState SnapshotWindow(const ui::headless::HeadlessWindow& window);
+
+}  // namespace scenario

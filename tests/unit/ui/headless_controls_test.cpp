@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include "resources/resource_ids.h"
+#include "ui/controls.h"
+#include "ui/headless/collation.h"
+#include "ui/headless/scripted_user.h"
+
+namespace {
+
+using ui::headless::HeadlessBackend;
+
+// A dialog on a real template that records the notifications it gets.
+class RecordingDialog : public ui::Dialog {
+  public:
+    RecordingDialog(ui::Backend& backend, int templateId) : ui::Dialog(backend, templateId) {
+        for (int id : {1001, 1002, 1003, 1004}) {
+            for (int code : {ui::kNotifyClicked, ui::kNotifySelChange, ui::kNotifyDoubleClick,
+                             ui::kNotifyEditChange}) {
+                OnCommand(id, code, [this, id, code] { events.push_back({id, code}); });
+            }
+        }
+        OnVKeyToItem(1002, [this](int key, int caret) {
+            keys.push_back({key, caret});
+            return ui::kKeyHandled;
+        });
+    }
+    std::vector<std::pair<int, int>> events;
+    std::vector<std::pair<int, int>> keys;
+    ui::ListBox source;
+    ui::ListBox selected;
+    ui::Edit typeAhead;
+
+  protected:
+    bool OnInitDialog() override {
+        source.Bind(*this, 1004);
+        selected.Bind(*this, 1002);
+        typeAhead.Bind(*this, 1003);
+        return true;
+    }
+};
+
+class HeadlessControlsTest : public testing::Test {
+  protected:
+    // Runs a dialog on the template; the test body acts as the user.
+    void WithDialog(
+        int templateId,
+        const std::function<void(RecordingDialog&, HeadlessBackend&, ui::WindowHandle)>& body) {
+        RecordingDialog dialog(backend_, templateId);
+        user_.onDialog = [&](HeadlessBackend& backend, ui::WindowHandle handle) {
+            body(dialog, backend, handle);
+            backend.ClickCloseBox(handle);
+        };
+        dialog.DoModal();
+    }
+
+    ui::headless::ScriptedUser user_;
+    HeadlessBackend backend_{user_};
+};
+
+std::vector<std::string> Texts(const ui::headless::ControlState& list) {
+    std::vector<std::string> texts;
+    for (const auto& item : list.items) {
+        texts.push_back(item.text);
+    }
+    return texts;
+}
+
+TEST_F(HeadlessControlsTest, SortedListBoxInsertsInTheControlsOwnOrder) {
+    WithDialog(kSpeedDialPickerTemplate, [](RecordingDialog& d, HeadlessBackend& b, auto h) {
+        for (const char* text : {"2", "10", "1", "b", "A", "_x"}) {
+            d.source.AddString(text);
+        }
+        EXPECT_EQ(Texts(b.FindControl(h, 1004)),
+                  (std::vector<std::string>{"_x", "1", "10", "2", "A", "b"}));
+        EXPECT_EQ(d.selected.AddString("2"), 0);
+        EXPECT_EQ(d.selected.AddString("1"), 1);  // the selected list is not sorted
+    });
+}
+
+TEST_F(HeadlessControlsTest, FindStringSearchesAfterTheStartAndWraps) {
+    WithDialog(kRecipientPickerTemplate, [](RecordingDialog& d, HeadlessBackend&, auto) {
+        for (const char* text : {"Smith", "sam", "Tom", "SMALL"}) {
+            d.source.AddString(text);
+        }
+        EXPECT_EQ(d.source.FindString(-1, "sm"), 0);
+        EXPECT_EQ(d.source.FindString(0, "sm"), 3);
+        EXPECT_EQ(d.source.FindString(3, "sm"), 0);
+        EXPECT_EQ(d.source.FindString(0, "Smith"), 0);  // the start item itself comes last
+        EXPECT_EQ(d.source.FindString(-1, "x"), ui::kListError);
+        EXPECT_EQ(d.source.FindString(-1, ""), ui::kListError);
+    });
+}
+
+TEST_F(HeadlessControlsTest, MultipleSelectionBoxesIgnoreSetCurSel) {
+    WithDialog(kRecipientPickerTemplate, [](RecordingDialog& d, HeadlessBackend&, auto) {
+        d.source.AddString("a");
+        d.source.AddString("b");
+        EXPECT_EQ(d.source.SetCurSel(1), ui::kListError);
+        EXPECT_EQ(d.source.GetSelCount(), 0);
+        d.source.SetSel(-1, true);
+        EXPECT_EQ(d.source.GetSelItems(), (std::vector<int>{0, 1}));
+        d.source.DeleteString(0);
+        EXPECT_EQ(d.source.GetSelItems(), (std::vector<int>{0}));
+        EXPECT_TRUE(d.events.empty());  // programmatic changes notify nobody
+    });
+}
+
+TEST_F(HeadlessControlsTest, UserInputSendsTheRealNotifications) {
+    WithDialog(kRecipientPickerTemplate, [](RecordingDialog& d, HeadlessBackend& b, auto h) {
+        d.source.AddString("a");
+        b.DoubleClickListItem(h, 1004, 0);
+        EXPECT_EQ(d.events, (std::vector<std::pair<int, int>>{{1004, ui::kNotifySelChange},
+                                                              {1004, ui::kNotifyDoubleClick},
+                                                              {1004, ui::kNotifySelChange}}));
+        d.events.clear();
+        b.PressKey(h, 1003, ui::kKeyReturn);  // the default button is "To ->", not OK
+        EXPECT_EQ(d.events, (std::vector<std::pair<int, int>>{{1001, ui::kNotifyClicked}}));
+        b.PressKey(h, 1002, ui::kKeyDelete);
+        EXPECT_EQ(d.keys, (std::vector<std::pair<int, int>>{{ui::kKeyDelete, 0}}));
+    });
+}
+
+TEST_F(HeadlessControlsTest, TypingStopsAtTheEditLimitButSetTextDoesNot) {
+    WithDialog(kSpeedDialPickerTemplate, [](RecordingDialog& d, HeadlessBackend& b, auto h) {
+        d.typeAhead.LimitText(3);
+        for (char c : std::string("1234")) {
+            b.TypeCharacter(h, 1003, c);
+        }
+        EXPECT_EQ(d.typeAhead.GetText(), "123");
+        EXPECT_EQ(d.events.size(), 3u);
+        d.typeAhead.SetText("12345");
+        EXPECT_EQ(d.typeAhead.GetText(), "12345");
+        EXPECT_EQ(d.events.size(), 4u);
+    });
+}
+
+TEST_F(HeadlessControlsTest, TopIndexStopsWhereTheListCannotScrollFurther) {
+    WithDialog(kRecipientPickerTemplate, [](RecordingDialog& d, HeadlessBackend& b, auto h) {
+        d.source.AddString("only");
+        d.source.SetTopIndex(0);
+        EXPECT_EQ(b.FindControl(h, 1004).topIndex, 0);
+        for (int i = 0; i < 40; ++i) {
+            d.source.AddString(std::to_string(i));
+        }
+        const int rows = b.FindControl(h, 1004).visibleRows;
+        d.source.SetTopIndex(40);
+        EXPECT_EQ(b.FindControl(h, 1004).topIndex, 41 - rows);
+        d.source.SetTopIndex(5);
+        EXPECT_EQ(b.FindControl(h, 1004).topIndex, 5);
+    });
+}
+
+TEST_F(HeadlessControlsTest, HiddenOrDisabledControlsRefuseTheUser) {
+    WithDialog(kSourceSelectionTemplate, [](RecordingDialog&, HeadlessBackend& b, auto h) {
+        EXPECT_THROW(b.Click(h, 1057), ui::headless::ActionRefused);
+    });
+}
+
+TEST(Collation, OrdersLikeTheSortedListBox) {
+    using ui::headless::CompareItemTexts;
+    EXPECT_LT(CompareItemTexts("1", "10"), 0);
+    EXPECT_LT(CompareItemTexts("10", "2"), 0);
+    EXPECT_LT(CompareItemTexts("apple", "Banana"), 0);
+    EXPECT_LT(CompareItemTexts("\xE9t\xE9", "Sales"), 0);  // "été" sorts with the e
+    EXPECT_EQ(CompareItemTexts("abc", "ABC"), 0);
+    EXPECT_TRUE(ui::headless::StartsWithIgnoringCase("\xC9tienne", "\xE9t"));
+}
+
+}  // namespace
