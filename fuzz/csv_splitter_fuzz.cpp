@@ -1,0 +1,40 @@
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "csv/csv_splitter.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+// Any line: the result is a field count or the format error, and every slot it reports lies
+// inside the line.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string line(reinterpret_cast<const char*>(data), size);
+    char* const begin = line.data();
+    char* const end = begin + std::strlen(begin);
+    CsvFieldTable fields{};
+    fields[0] = begin;
+    int found = -1;
+    const int result = SplitCsvLine(fields, &found);
+    Require(result == kCsvBadFormat || (result >= 0 && result <= kCsvMaxFields));
+    Require(found >= 0 && found <= kCsvMaxFields);
+    Require(result == kCsvBadFormat ? found >= 1 : found == result);
+    for (int index = 0; index < found; ++index) {
+        Require(fields[index] >= begin && fields[index] <= end);
+        Require(fields[index] + std::strlen(fields[index]) <= end);
+    }
+    if (result == kCsvMaxFields && fields[kCsvMaxFields] != nullptr) {
+        Require(fields[kCsvMaxFields] >= begin && fields[kCsvMaxFields] <= end);
+    }
+    return 0;
+}
