@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "tests/scenario/scenario.h"
+
+namespace scenario {
+
+// A path as the tool would take it: "{dir}" replaced, and a relative one placed in dir, which is
+// also the tool's working directory.
+std::string PathInDir(const std::string& word, const std::string& dir);
+
+// Creates every file of the setup in dir (which ends with its separator); false when one cannot
+// be written.
+bool WriteSetupFiles(const Setup& setup, const std::string& dir);
+
+// The result-file path the tool takes from its arguments: the first word up to the first blank,
+// empty when the arguments are empty or start with a blank.
+std::string ResultPath(const Setup& setup, const std::string& dir);
+
+// A file's whole content; nothing when it does not exist or cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+
+}  // namespace scenario
