@@ -1,8 +1,12 @@
 #include "app/product_source_readers.h"
 
-#include "app/reader_result.h"
+#include "csv/csv_reader.h"
+#include "csv/modal_csv_dialogs.h"
+#include "speeddial/speed_dial_reader.h"
+#include "speeddial/speed_dial_writer.h"
+#include "speeddial/ui_speed_dial_dialogs.h"
 
-// The address-book connection (issue #5) and the file readers (issues #3, #4) plug in here.
+// Until the address-book connection exists (issue #5), no address book opens.
 bool ProductSourceReaders::OpenMessagingAddressBook() {
     return false;
 }
@@ -13,14 +17,23 @@ bool ProductSourceReaders::OpenWabAddressBook(const std::string&) {
 void ProductSourceReaders::CloseWabAddressBook() {}
 void ProductSourceReaders::ImportFromAddressDialog(RecipientCollection&, ImportCounters&) {}
 
-int ProductSourceReaders::ReadCsvSource(const std::string&, RecipientCollection&, int&,
-                                        SourceKind) {
-    return kOpenFailed;
+int ProductSourceReaders::ReadCsvSource(const std::string& path, RecipientCollection& collection,
+                                        int& rejectedCount, SourceKind kind) {
+    ModalCsvDialogs dialogs(context_.backend, context_.platform, context_.helpFilePath);
+    return ::ReadCsvSource(path, collection, rejectedCount, kind, dialogs);
 }
 
-int ProductSourceReaders::ReadSpeedDialSource(const std::string&, RecipientCollection&, int&) {
-    return kOpenFailed;
+int ProductSourceReaders::ReadSpeedDialSource(const std::string& path,
+                                              RecipientCollection& collection, int& rejectedCount) {
+    UiSpeedDialDialogs dialogs(context_.backend, context_.platform, context_.helpFilePath);
+    return ::ReadSpeedDialSource(path, collection, rejectedCount, speedDialRecords_, dialogs);
 }
 
-void ProductSourceReaders::AppendSpeedDialRecords(std::string&, RecipientCollection&) {}
-void ProductSourceReaders::ReleaseSpeedDialRecords() {}
+int ProductSourceReaders::AppendSpeedDialRecords(std::string& out,
+                                                 RecipientCollection& collection) {
+    return WriteSpeedDialRecords(out, collection, speedDialRecords_);
+}
+
+void ProductSourceReaders::ReleaseSpeedDialRecords() {
+    SpeedDialRecords().swap(speedDialRecords_);
+}

@@ -2,6 +2,7 @@
 
 #include "app/import_context.h"
 #include "app/source_readers.h"
+#include "speeddial/speed_dial_record.h"
 
 // The sources as the tool ships them.
 class ProductSourceReaders : public SourceReaders {
@@ -18,9 +19,10 @@ class ProductSourceReaders : public SourceReaders {
                       SourceKind kind) override;
     int ReadSpeedDialSource(const std::string& path, RecipientCollection& collection,
                             int& rejectedCount) override;
-    void AppendSpeedDialRecords(std::string& out, RecipientCollection& collection) override;
+    int AppendSpeedDialRecords(std::string& out, RecipientCollection& collection) override;
     void ReleaseSpeedDialRecords() override;
 
   private:
     ImportContext& context_;
+    SpeedDialRecords speedDialRecords_;
 };

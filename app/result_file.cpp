@@ -7,10 +7,10 @@
 
 namespace {
 
-void AppendInt32(std::string& out, std::int32_t value) {
+void PutInt32(std::string& out, std::size_t at, std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<char>((bits >> shift) & 0xFF));
+    for (std::size_t i = 0; i < 4; ++i) {
+        out[at + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
     }
 }
 
@@ -25,14 +25,15 @@ void AppendField(std::string& out, std::string_view text) {
 
 std::string BuildResultFile(RecipientCollection& collection, SourceKind kind,
                             SourceReaders& sources) {
-    std::string out;
-    AppendInt32(out, collection.count);
+    // The count declares the records that follow, so it is written once they are.
+    std::string out(4, '\0');
     if (kind == kSourceSpeedDial) {
-        sources.AppendSpeedDialRecords(out, collection);
+        PutInt32(out, 0, sources.AppendSpeedDialRecords(out, collection));
         return out;
     }
     const auto written =
         std::min<std::size_t>(std::max(collection.count, 0), collection.entries.size());
+    PutInt32(out, 0, static_cast<std::int32_t>(written));
     out.reserve(4 + written * kNameFaxRecordSize);
     std::string name;
     std::string fax;

@@ -32,7 +32,8 @@ class SourceReaders {
                               int& rejectedCount, SourceKind kind) = 0;
     virtual int ReadSpeedDialSource(const std::string& path, RecipientCollection& collection,
                                     int& rejectedCount) = 0;
-    // The chosen speed-dial records, encoded, in the order of the collection.
-    virtual void AppendSpeedDialRecords(std::string& out, RecipientCollection& collection) = 0;
+    // Appends the chosen speed-dial records, encoded, in the order of the collection; returns
+    // how many it appended.
+    virtual int AppendSpeedDialRecords(std::string& out, RecipientCollection& collection) = 0;
     virtual void ReleaseSpeedDialRecords() = 0;
 };

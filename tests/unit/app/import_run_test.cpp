@@ -40,7 +40,7 @@ class FixedSources : public SourceReaders {
         return csvResult;
     }
     int ReadSpeedDialSource(const std::string&, RecipientCollection&, int&) override { return 0; }
-    void AppendSpeedDialRecords(std::string&, RecipientCollection&) override {}
+    int AppendSpeedDialRecords(std::string&, RecipientCollection&) override { return 0; }
     void ReleaseSpeedDialRecords() override { ++released; }
 };
 
