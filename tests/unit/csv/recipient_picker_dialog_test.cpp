@@ -1,0 +1,255 @@
+#include "csv/recipient_picker_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/headless/headless_backend.h"
+#include "ui/headless/headless_platform.h"
+#include "ui/headless/scripted_user.h"
+
+namespace {
+
+using ui::WindowHandle;
+using ui::headless::HeadlessBackend;
+
+constexpr int kMoveButton = 1001;
+constexpr int kSelectedList = 1002;
+constexpr int kTypeAhead = 1003;
+constexpr int kSourceList = 1004;
+constexpr int kHelpButton = 1047;
+constexpr int kDeleteButton = 1049;
+
+using Texts = std::vector<std::string>;
+
+CsvCandidate Candidate(std::string_view name, std::string_view fax) {
+    CsvCandidate candidate;
+    std::memcpy(candidate.name.data(), name.data(), name.size());
+    std::memcpy(candidate.fax.data(), fax.data(), fax.size());
+    return candidate;
+}
+
+class RecipientPickerDialogTest : public testing::Test {
+  protected:
+    int Run(std::function<void(WindowHandle)> act, std::string_view helpFile = "") {
+        user_.onDialog = [&](HeadlessBackend&, WindowHandle dialog) { act(dialog); };
+        collection_.count = static_cast<int>(candidates_.size());
+        RecipientPickerDialog dialog(backend_, platform_, helpFile, "C:\\in.csv", candidates_,
+                                     collection_);
+        return dialog.DoModal();
+    }
+
+    Texts Items(WindowHandle dialog, int id) {
+        Texts texts;
+        for (const auto& item : backend_.FindControl(dialog, id).items) {
+            texts.push_back(item.text);
+        }
+        return texts;
+    }
+
+    std::vector<int> Selected(WindowHandle dialog, int id) {
+        return backend_.GetSelItems(dialog, id);
+    }
+
+    void Type(WindowHandle dialog, std::string_view text) {
+        for (const char c : text) {
+            backend_.TypeCharacter(dialog, kTypeAhead, c);
+        }
+    }
+
+    // Selects exactly these source items and presses "To ->".
+    void Move(WindowHandle dialog, std::initializer_list<int> items) {
+        backend_.SelectAllListItems(dialog, kSourceList, false);
+        for (const int item : items) {
+            backend_.ControlClickListItem(dialog, kSourceList, item);
+        }
+        backend_.Click(dialog, kMoveButton);
+    }
+
+    void AddNumbered(int count) {
+        for (int i = 0; i < count; ++i) {
+            candidates_.push_back(Candidate("P" + std::to_string(i), std::to_string(1000 + i)));
+        }
+    }
+
+    ui::headless::ScriptedUser user_;
+    HeadlessBackend backend_{user_};
+    ui::headless::HeadlessPlatform platform_{user_};
+    std::vector<CsvCandidate> candidates_;
+    RecipientCollection collection_;
+};
+
+TEST_F(RecipientPickerDialogTest, OffersEveryCandidateInFileOrder) {
+    candidates_ = {Candidate("Ann", "1"), Candidate("", "2"), Candidate("Ann", "1"),
+                   Candidate("Bob", "")};
+    Run([&](WindowHandle dialog) {
+        EXPECT_EQ(Items(dialog, kSourceList), (Texts{"Ann [1]", " [2]", "Ann [1]", "Bob []"}));
+        EXPECT_EQ(backend_.FindControl(dialog, kSourceList).items[2].data, 2);
+        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{0}));
+        EXPECT_TRUE(Items(dialog, kSelectedList).empty());
+        EXPECT_EQ(collection_.count, 0);
+        EXPECT_EQ(backend_.GetTitle(dialog), "CSV Import - C:\\in.csv");
+        EXPECT_EQ(backend_.Foreground(), dialog);
+        EXPECT_EQ(backend_.OpenDialogs().size(), 1u);  // the progress notice is gone
+        backend_.Click(dialog, ui::kIdCancel);
+    });
+}
+
+TEST_F(RecipientPickerDialogTest, OkHandsTheSelectedListToTheCollection) {
+    candidates_ = {Candidate("Ann", "1"), Candidate("Bob", "2"), Candidate("Cy", "3")};
+    const int end = Run([&](WindowHandle dialog) {
+        Move(dialog, {2, 0});
+        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"Ann [1]", "Cy [3]"}));
+        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{0, 2}));  // stays selected
+        backend_.Click(dialog, ui::kIdOk);
+    });
+    EXPECT_EQ(end, ui::kIdOk);
+    EXPECT_EQ(collection_.count, 2);
+    EXPECT_EQ(collection_.entries, (Texts{"Ann [1]", "Cy [3]"}));
+}
+
+TEST_F(RecipientPickerDialogTest, CancelHandsNothingOver) {
+    candidates_ = {Candidate("Ann", "1")};
+    collection_.entries = {"stale"};
+    const int end = Run([&](WindowHandle dialog) {
+        Move(dialog, {0});
+        backend_.PressKey(dialog, kSourceList, ui::kKeyEscape);
+    });
+    EXPECT_EQ(end, ui::kIdCancel);
+    EXPECT_EQ(collection_.count, 0);
+    EXPECT_TRUE(collection_.entries.empty());
+}
+
+TEST_F(RecipientPickerDialogTest, SkipsDuplicatesAndEmptyFaxNumbersSilently) {
+    candidates_ = {Candidate("Ann", "1"), Candidate("Ann", "1"), Candidate("ann", "1"),
+                   Candidate("Ann", "")};
+    Run([&](WindowHandle dialog) {
+        Move(dialog, {0, 1, 2, 3});
+        Move(dialog, {0});
+        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"Ann [1]", "ann [1]"}));
+        EXPECT_EQ(backend_.FindControl(dialog, kSelectedList).items[1].data, 2);
+        backend_.Click(dialog, ui::kIdOk);
+    });
+    EXPECT_TRUE(user_.messages.empty());
+}
+
+TEST_F(RecipientPickerDialogTest, LimitStopsTheMoveWithOneMessage) {
+    AddNumbered(60);
+    collection_.limit = 50;
+    Run([&](WindowHandle dialog) {
+        backend_.SelectAllListItems(dialog, kSourceList, false);
+        for (int i = 0; i < 48; ++i) {
+            backend_.ControlClickListItem(dialog, kSourceList, i);
+        }
+        backend_.Click(dialog, kMoveButton);
+        EXPECT_TRUE(user_.messages.empty());
+        Move(dialog, {50, 51, 52, 53, 54});
+        EXPECT_EQ(Items(dialog, kSelectedList).size(), 50u);
+        EXPECT_EQ(Items(dialog, kSelectedList).back(), "P51 [1051]");
+        EXPECT_EQ(user_.messages.size(), 1u);
+        Move(dialog, {55});
+        EXPECT_EQ(user_.messages.size(), 2u);
+        backend_.Click(dialog, ui::kIdOk);
+    });
+    ASSERT_EQ(user_.messages.size(), 2u);
+    EXPECT_EQ(user_.messages[0].text,
+              "The selected recipients in list has reached the maximum entry limit.\nYou cannot "
+              "import more than 50 recipients.");
+    EXPECT_EQ(user_.messages[0].caption, "CSV Import");
+    EXPECT_EQ(user_.messages[0].icon, ui::MessageIcon::Warning);
+    EXPECT_EQ(collection_.count, 50);
+}
+
+TEST_F(RecipientPickerDialogTest, NoLimitWhenLimitIsZero) {
+    AddNumbered(120);
+    Run([&](WindowHandle dialog) {
+        backend_.SelectAllListItems(dialog, kSourceList, true);
+        backend_.Click(dialog, kMoveButton);
+        backend_.Click(dialog, ui::kIdOk);
+    });
+    EXPECT_EQ(collection_.count, 120);
+    EXPECT_TRUE(user_.messages.empty());
+}
+
+TEST_F(RecipientPickerDialogTest, DeleteRemovesTheSelectedEntriesWhichCanBeMovedAgain) {
+    AddNumbered(5);
+    Run([&](WindowHandle dialog) {
+        Move(dialog, {0, 1, 2, 3, 4});
+        backend_.ClickListItem(dialog, kSelectedList, 1);
+        backend_.ControlClickListItem(dialog, kSelectedList, 2);
+        backend_.ControlClickListItem(dialog, kSelectedList, 4);
+        backend_.Click(dialog, kDeleteButton);
+        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"P0 [1000]", "P3 [1003]"}));
+        backend_.ClickListItem(dialog, kSelectedList, 0);
+        backend_.PressKey(dialog, kSelectedList, ui::kKeyDelete);
+        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"P3 [1003]"}));
+        backend_.Click(dialog, kDeleteButton);  // nothing selected any more
+        Move(dialog, {4, 0, 3});
+        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"P3 [1003]", "P0 [1000]", "P4 [1004]"}));
+        backend_.Click(dialog, ui::kIdOk);
+    });
+    EXPECT_EQ(collection_.entries, (Texts{"P3 [1003]", "P0 [1000]", "P4 [1004]"}));
+}
+
+TEST_F(RecipientPickerDialogTest, TypeAheadFindsFromTheCurrentSelectionIgnoringCase) {
+    candidates_ = {Candidate("Sam", "1"), Candidate("Smith", "2"), Candidate("Bo", "3"),
+                   Candidate("SMALL", "4")};
+    Run([&](WindowHandle dialog) {
+        backend_.ClickListItem(dialog, kSourceList, 2);
+        Type(dialog, "s");
+        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{3}));
+        Type(dialog, "m");
+        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{3}));
+        Type(dialog, "i");
+        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{1}));  // wrapped around
+        EXPECT_EQ(backend_.FindControl(dialog, kSourceList).topIndex, 0);
+        Type(dialog, "x");
+        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{1}));
+        backend_.Click(dialog, ui::kIdCancel);
+    });
+}
+
+TEST_F(RecipientPickerDialogTest, EnterInTheTypeAheadBoxMovesTheMatch) {
+    candidates_ = {Candidate("Ann", "1"), Candidate("Bob", "2")};
+    Run([&](WindowHandle dialog) {
+        Type(dialog, "bo");
+        backend_.PressKey(dialog, kTypeAhead, ui::kKeyReturn);
+        EXPECT_FALSE(backend_.HasEnded(dialog));
+        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"Bob [2]"}));
+        backend_.DoubleClickListItem(dialog, kSourceList, 0);
+        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"Bob [2]", "Ann [1]"}));
+        backend_.Click(dialog, ui::kIdOk);
+    });
+}
+
+TEST_F(RecipientPickerDialogTest, HelpOpensTheHelpFileWhenThereIsOne) {
+    Run([&](WindowHandle dialog) {
+        backend_.Click(dialog, kHelpButton);
+        backend_.Click(dialog, ui::kIdCancel);
+    });
+    EXPECT_TRUE(platform_.HelpRequests().empty());
+    Run(
+        [&](WindowHandle dialog) {
+            backend_.Click(dialog, kHelpButton);
+            backend_.Click(dialog, ui::kIdCancel);
+        },
+        "C:\\tool\\VORDAL.HLP");
+    ASSERT_EQ(platform_.HelpRequests().size(), 1u);
+    EXPECT_EQ(platform_.HelpRequests()[0].file, "C:\\tool\\VORDAL.HLP");
+    EXPECT_EQ(platform_.HelpRequests()[0].contextId, 15511);
+}
+
+TEST_F(RecipientPickerDialogTest, EmptyCandidateListStillOpens) {
+    const int end = Run([&](WindowHandle dialog) {
+        backend_.Click(dialog, kMoveButton);
+        backend_.Click(dialog, ui::kIdOk);
+    });
+    EXPECT_EQ(end, ui::kIdOk);
+    EXPECT_EQ(collection_.count, 0);
+}
+
+}  // namespace
