@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "ui/dialog.h"
 
@@ -85,6 +86,19 @@ std::string WindowText(HWND window) {
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     const int copied = GetWindowTextA(window, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+// The ANSI code page text, as the ANSI messages would deliver it.
+std::string NarrowText(std::wstring_view wide) {
+    const int wideLength = static_cast<int>(wide.size());
+    const int size =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, text.data(), size, nullptr, nullptr);
     return text;
 }
 
@@ -232,17 +246,22 @@ int Win32Backend::GetCount(WindowHandle dialog, int id, ListKind kind) {
 }
 
 std::string Win32Backend::GetItemText(WindowHandle dialog, int id, ListKind kind, int index) {
-    const int length = SendToControlForInt(
-        dialog, id, ListMessage(kind, LB_GETTEXTLEN, CB_GETLBTEXTLEN), static_cast<WPARAM>(index));
+    // Read as Unicode and converted here: Wine passes the ANSI forms of these messages through
+    // a fixed 512-character stack buffer, which a longer item overruns.
+    HWND control = GetDlgItem(ToHwnd(dialog), id);
+    const auto length = static_cast<int>(SendMessageW(
+        control, ListMessage(kind, LB_GETTEXTLEN, CB_GETLBTEXTLEN), static_cast<WPARAM>(index), 0));
     if (length <= 0) {
         return {};
     }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied =
-        SendToControlForInt(dialog, id, ListMessage(kind, LB_GETTEXT, CB_GETLBTEXT),
-                            static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto copied = static_cast<int>(
+        SendMessageW(control, ListMessage(kind, LB_GETTEXT, CB_GETLBTEXT),
+                     static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data())));
+    if (copied <= 0) {
+        return {};
+    }
+    return NarrowText(std::wstring_view(wide.data(), static_cast<std::size_t>(copied)));
 }
 
 void Win32Backend::SetItemData(WindowHandle dialog, int id, ListKind kind, int index,
