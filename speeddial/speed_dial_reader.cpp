@@ -181,7 +181,7 @@ int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collectio
             break;
         }
         // A line with an unterminated quote is taken with the fields the splitter found.
-        records.push_back(kSpeedDialRecordTemplate);
+        records.push_back(kBlankSpeedDialRecord);
         if (ParseSpeedDialLine(fields, records.back(), collection) == 0) {
             records.pop_back();
             ++rejectedCount;

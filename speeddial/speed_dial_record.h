@@ -59,7 +59,8 @@ static_assert(offsetof(SpeedDialRecord, reserved234) == 234);
 static_assert(sizeof(SpeedDialRecord::relayDestinations) >=
               kRelayDestinationMax * kRelayDestinationSize);
 
-inline constexpr SpeedDialRecord kSpeedDialRecordTemplate{};
+// The record template: every record starts as this.
+inline constexpr SpeedDialRecord kBlankSpeedDialRecord{};
 
 // The speed-dial record buffer: made by the reader, held by the run until the run ends.
 using SpeedDialRecords = std::vector<SpeedDialRecord>;

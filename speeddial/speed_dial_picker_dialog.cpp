@@ -1,0 +1,218 @@
+#include "speeddial/speed_dial_picker_dialog.h"
+
+#include <algorithm>
+#include <new>
+
+#include "app/recipient_entry.h"
+#include "resources/resource_ids.h"
+#include "speeddial/speed_dial_record_dialog.h"
+#include "speeddial/speed_dial_texts.h"
+
+namespace {
+
+constexpr int kTypeAheadMax = 3;
+constexpr int kSelectedColumnTab = 50;
+
+std::string RecipientEntryOf(const SpeedDialRecord& record) {
+    return MakeRecipientEntry(FieldText(record.name), FieldText(record.faxNumber));
+}
+
+}  // namespace
+
+SpeedDialPickerDialog::SpeedDialPickerDialog(ui::Backend& backend, ui::Platform& platform,
+                                             std::string_view helpFile, std::string_view fileName,
+                                             const SpeedDialRecords& records,
+                                             RecipientCollection& collection)
+    : ui::Dialog(backend, kSpeedDialPickerTemplate),
+      platform_(platform),
+      helpFile_(helpFile),
+      fileName_(fileName),
+      records_(records),
+      collection_(collection) {
+    using namespace speeddial;
+    OnCommand(kTypeAheadEdit, ui::kNotifyEditChange, [this] { FindTypedNumber(); });
+    OnCommand(kSourceList, ui::kNotifyDoubleClick, [this] { MoveSelection(); });
+    OnCommand(kToSelectedButton, ui::kNotifyClicked, [this] { MoveSelection(); });
+    OnCommand(kDeleteButton, ui::kNotifyClicked,
+              [this] { selectedList_.OnKey(ui::kKeyDelete, 0); });
+    OnCommand(kViewDetailsButton, ui::kNotifyClicked, [this] { ShowDetails(); });
+    OnCommand(kHelpButton, ui::kNotifyClicked, [this] { OpenHelp(); });
+    OnVKeyToItem(kSelectedList,
+                 [this](int key, int caret) { return selectedList_.OnKey(key, caret); });
+    selectedList_.SetDeleteObserver([this](int index, std::intptr_t) {
+        if (index >= 0 && static_cast<std::size_t>(index) < selectedRecords_.size()) {
+            selectedRecords_.erase(selectedRecords_.begin() + index);
+        }
+    });
+}
+
+bool SpeedDialPickerDialog::OnInitDialog() {
+    const int recordCount = collection_.count;
+    collection_.count = 0;
+
+    selectedList_.Bind(*this, speeddial::kSelectedList);
+    selectedList_.ResetContent();
+    selectedList_.SetTabStops({kSelectedColumnTab});
+    selectedRecords_.clear();
+    sourceList_.Bind(*this, speeddial::kSourceList);
+    sourceList_.ResetContent();
+    typeAhead_.Bind(*this, speeddial::kTypeAheadEdit);
+    typeAhead_.LimitText(kTypeAheadMax);
+
+    ui::Edit columnHeader;
+    columnHeader.Bind(*this, speeddial::kColumnHeaderEdit);
+    columnHeader.SetTabStops({kSelectedColumnTab});
+    columnHeader.SetText("Speed Dial#\tSelected Recipients");
+
+    const std::size_t offered = std::min({static_cast<std::size_t>(std::max(recordCount, 0)),
+                                          records_.size(), collection_.speedDialNumbers.size()});
+    sourceList_.SetRedraw(false);
+    for (std::size_t i = 0; i < offered; ++i) {
+        const int item = sourceList_.AddString(collection_.speedDialNumbers[i]);
+        sourceList_.SetItemData(item, static_cast<std::intptr_t>(i));
+    }
+    sourceList_.SetRedraw(true);
+    sourceList_.SetSel(0, true);
+
+    SetTitle(std::string(speeddial::kPickerCaption) + " - " + fileName_);
+    BringToForeground();
+    return true;
+}
+
+void SpeedDialPickerDialog::OnOK() {
+    collection_.speedDialNumbers.clear();
+    const int count = selectedList_.GetCount();
+    collection_.count = count;
+    // The entry is built from the record rather than cut from the list line, so that a Speed
+    // Dial number of any content or length cannot change it.
+    for (int item = 0; item < count; ++item) {
+        const auto r = static_cast<std::size_t>(selectedList_.GetItemData(item));
+        collection_.entries.push_back(RecipientEntryOf(records_[r]));
+        collection_.speedDialNumbers.push_back(std::to_string(r));
+    }
+    EndDialog(ui::kIdOk);
+}
+
+void SpeedDialPickerDialog::OnCancel() {
+    collection_.count = 0;
+    collection_.entries.clear();
+    EndDialog(ui::kIdCancel);
+}
+
+void SpeedDialPickerDialog::FindTypedNumber() {
+    const std::string typed = typeAhead_.GetText().substr(0, kTypeAheadMax);
+    const std::vector<int> selected = sourceList_.GetSelItems();
+    // The search begins at the first selected item itself, so that typing on keeps a match.
+    const int before = selected.empty() ? -1 : selected.front() - 1;
+    const int found = sourceList_.FindString(before, typed);
+    if (found < 0) {
+        return;
+    }
+    sourceList_.SetSel(-1, false);
+    sourceList_.SetSel(found, true);
+    sourceList_.SetTopIndex(found);
+}
+
+void SpeedDialPickerDialog::MoveSelection() {
+    if (sourceList_.GetSelCount() <= 0) {
+        return;
+    }
+    const int limit = collection_.limit;
+    if (limit > 0 && selectedList_.GetCount() >= limit) {
+        ShowLimitMessage();
+        return;
+    }
+    std::vector<int> chosen;
+    try {
+        chosen = sourceList_.GetSelItems();
+    } catch (const std::bad_alloc&) {
+        ShowMessage(
+            "Insufficient memory to add multiple entries.\nReduce your selections and "
+            "try again.",
+            speeddial::kPickerCaption, ui::MessageIcon::Warning);
+        return;
+    }
+    for (const int item : chosen) {
+        if (limit > 0 && selectedList_.GetCount() >= limit) {
+            ShowLimitMessage();
+            break;
+        }
+        const std::intptr_t data = sourceList_.GetItemData(item);
+        if (!IsRecord(data)) {
+            continue;
+        }
+        const auto r = static_cast<std::size_t>(data);
+        if (MakeRoomFor(r)) {
+            AddSelected(item, r);
+        }
+    }
+}
+
+bool SpeedDialPickerDialog::MakeRoomFor(std::size_t r) {
+    const SpeedDialRecord& record = records_[r];
+    for (std::size_t j = 0; j < selectedRecords_.size(); ++j) {
+        const std::size_t o = selectedRecords_[j];
+        if (o == r) {
+            return false;
+        }
+        const SpeedDialRecord& other = records_[o];
+        if (FieldText(other.faxNumber) != FieldText(record.faxNumber) ||
+            FieldText(other.name) != FieldText(record.name)) {
+            continue;
+        }
+        const std::string question =
+            "Name :  " + std::string(FieldText(record.name)) +
+            "\nFax # :  " + std::string(FieldText(record.faxNumber)) +
+            "\n\nThe recipient already exists in the current selection.\nDo you want to "
+            "replace it?";
+        if (ShowMessage(question, speeddial::kPickerCaption, ui::MessageIcon::Question,
+                        ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes) {
+            return false;
+        }
+        selectedList_.DeleteString(static_cast<int>(j));
+        selectedRecords_.erase(selectedRecords_.begin() + static_cast<std::ptrdiff_t>(j));
+        return true;
+    }
+    return true;
+}
+
+void SpeedDialPickerDialog::AddSelected(int sourceItem, std::size_t r) {
+    const std::string line =
+        sourceList_.GetItemText(sourceItem) + "\t" + RecipientEntryOf(records_[r]);
+    const int added = selectedList_.AddString(line);
+    selectedList_.SetItemData(added, static_cast<std::intptr_t>(r));
+    selectedRecords_.push_back(r);
+}
+
+void SpeedDialPickerDialog::ShowDetails() {
+    if (sourceList_.GetSelCount() != 1) {
+        ShowMessage(
+            "You must select exactly one speed dial number from the list in order to view the "
+            "details.",
+            speeddial::kPickerCaption, ui::MessageIcon::Warning);
+        return;
+    }
+    const std::intptr_t data = sourceList_.GetItemData(sourceList_.GetSelItems().front());
+    if (!IsRecord(data)) {
+        return;
+    }
+    SpeedDialRecordDialog details(backend(), records_, collection_, static_cast<std::size_t>(data));
+    details.DoModal();
+}
+
+void SpeedDialPickerDialog::OpenHelp() {
+    if (!helpFile_.empty()) {
+        platform_.OpenHelp(helpFile_, speeddial::kHelpContext);
+    }
+}
+
+void SpeedDialPickerDialog::ShowLimitMessage() {
+    ShowMessage(
+        "The selected recipients in list has reached the maximum entry limit.\nYou cannot import "
+        "more than 50 recipients.",
+        speeddial::kPickerCaption, ui::MessageIcon::Warning);
+}
+
+bool SpeedDialPickerDialog::IsRecord(std::intptr_t itemData) const {
+    return itemData >= 0 && static_cast<std::size_t>(itemData) < records_.size();
+}

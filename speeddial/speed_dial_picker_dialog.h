@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/recipient_collection.h"
+#include "csv/selected_list_box.h"
+#include "speeddial/speed_dial_record.h"
+#include "ui/controls.h"
+#include "ui/dialog.h"
+#include "ui/platform.h"
+
+// The speed-dial picker: entries are found by their Speed Dial number and moved into the list of
+// selected recipients. OK leaves the chosen entries in the collection's entries and their record
+// indices in its speedDialNumbers; Cancel leaves nothing.
+class SpeedDialPickerDialog : public ui::Dialog {
+  public:
+    // The collection's count holds the number of records to offer.
+    SpeedDialPickerDialog(ui::Backend& backend, ui::Platform& platform, std::string_view helpFile,
+                          std::string_view fileName, const SpeedDialRecords& records,
+                          RecipientCollection& collection);
+
+  protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+  private:
+    void FindTypedNumber();
+    void MoveSelection();
+    // Whether record r may be added; may remove an equal entry the user agrees to replace.
+    bool MakeRoomFor(std::size_t r);
+    void AddSelected(int sourceItem, std::size_t r);
+    void ShowDetails();
+    void OpenHelp();
+    void ShowLimitMessage();
+    bool IsRecord(std::intptr_t itemData) const;
+
+    ui::Platform& platform_;
+    std::string helpFile_;
+    std::string fileName_;
+    const SpeedDialRecords& records_;
+    RecipientCollection& collection_;
+    SelectedListBox selectedList_;
+    ui::ListBox sourceList_;
+    ui::Edit typeAhead_;
+    // The record index of each selected-list item, in list order.
+    std::vector<std::size_t> selectedRecords_;
+};
