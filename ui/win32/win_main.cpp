@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include "app/import_app.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_platform.h"
@@ -11,5 +13,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ui::Win32Backend backend(instance);
     ui::Win32Platform platform(instance);
     ImportApp app(backend, platform);
-    return app.InitInstance();
+    // Catching unwinds the run, which hands the host window back on its way out; an uncaught
+    // exception would end the process with the host still disabled.
+    try {
+        return app.InitInstance();
+    } catch (...) {
+        return EXIT_FAILURE;
+    }
 }
