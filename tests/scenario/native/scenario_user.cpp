@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <iostream>
 
 namespace scenario {
 
@@ -40,14 +39,6 @@ int ItemIndex(const ui::headless::ControlState& control, const std::string& text
     return found == control.items.end() ? -1 : static_cast<int>(found - control.items.begin());
 }
 
-std::string DescribeStatement(const Statement& statement) {
-    std::string text = statement.verb;
-    for (const std::string& word : statement.words) {
-        text += ' ' + QuoteWord(word);
-    }
-    return text;
-}
-
 }  // namespace
 
 WindowState SnapshotWindow(const ui::headless::HeadlessWindow& window) {
@@ -74,22 +65,27 @@ WindowState SnapshotWindow(const ui::headless::HeadlessWindow& window) {
     return state;
 }
 
-ScenarioUser::ScenarioUser(const Scenario& scenario, std::string dir, bool hostPresent)
-    : scenario_(scenario), dir_(std::move(dir)), hostPresent_(hostPresent) {}
+ScenarioUser::ScenarioUser(const Scenario& scenario, std::string dir, Report& report)
+    : scenario_(scenario), dir_(std::move(dir)), report_(report) {}
 
 void ScenarioUser::Attach(HeadlessBackend& backend, ui::headless::HeadlessPlatform& platform) {
     backend_ = &backend;
     platform_ = &platform;
 }
 
-void ScenarioUser::Fail(int line, std::string expected, std::string found) const {
-    std::vector<WindowState> windows;
+void ScenarioUser::Fail(const Statement* statement, std::string expected, std::string found) const {
+    ScenarioFailure failure;
+    if (statement != nullptr) {
+        failure.line = statement->line;
+        failure.statement = FormatStatement(*statement);
+    }
+    failure.mismatch = {std::move(expected), std::move(found)};
     if (backend_ != nullptr) {
         for (const ui::headless::HeadlessWindow* window : backend_->OpenDialogs()) {
-            windows.push_back(SnapshotWindow(*window));
+            failure.windows.push_back(SnapshotWindow(*window));
         }
     }
-    throw ScenarioFailure{line, std::move(expected), std::move(found), DescribeWindows(windows)};
+    throw failure;
 }
 
 std::string ScenarioUser::Word(const Statement& statement, std::size_t index) const {
@@ -97,17 +93,13 @@ std::string ScenarioUser::Word(const Statement& statement, std::size_t index) co
                                           : std::string();
 }
 
-void ScenarioUser::PrintMatched(const Statement& statement) const {
-    std::cout << "  " << statement.line << ": " << DescribeStatement(statement) << '\n';
-}
-
 const Statement& ScenarioUser::TakeWindowStep(const std::string& verb, const std::string& found) {
     if (next_ >= scenario_.steps.size()) {
-        Fail(0, "the tool to end", found);
+        Fail(nullptr, "the tool to end", found);
     }
     const Statement& statement = scenario_.steps[next_];
     if (statement.verb != verb) {
-        Fail(statement.line, DescribeStatement(statement), found);
+        Fail(&statement, FormatStatement(statement), found);
     }
     ++next_;
     CheckHostDisabled(statement);
@@ -115,8 +107,8 @@ const Statement& ScenarioUser::TakeWindowStep(const std::string& verb, const std
 }
 
 void ScenarioUser::CheckHostDisabled(const Statement& statement) const {
-    if (hostPresent_ && platform_->HostEnabled()) {
-        Fail(statement.line, "the host window disabled while the tool's windows are up",
+    if (scenario_.setup.host != HostKind::None && platform_->HostEnabled()) {
+        Fail(&statement, "the host window disabled while the tool's windows are up",
              "it was enabled");
     }
 }
@@ -125,21 +117,20 @@ void ScenarioUser::OnDialog(HeadlessBackend& backend, ui::WindowHandle dialog) {
     const std::string title = backend.GetTitle(dialog);
     const Statement& step = TakeWindowStep("dialog", "dialog " + QuoteWord(title));
     if (Word(step, 0) != title) {
-        Fail(step.line, "dialog " + QuoteWord(Word(step, 0)), "dialog " + QuoteWord(title));
+        Fail(&step, "dialog " + QuoteWord(Word(step, 0)), "dialog " + QuoteWord(title));
     }
-    PrintMatched(step);
+    report_.Step(step);
     while (!backend.HasEnded(dialog)) {
         if (next_ >= scenario_.steps.size() || IsWindowStep(scenario_.steps[next_]) ||
             IsAfterRunStatement(scenario_.steps[next_])) {
-            const std::string expected = next_ < scenario_.steps.size()
-                                             ? DescribeStatement(scenario_.steps[next_])
-                                             : std::string("the tool to end");
-            Fail(next_ < scenario_.steps.size() ? scenario_.steps[next_].line : 0, expected,
+            const Statement* pending =
+                next_ < scenario_.steps.size() ? &scenario_.steps[next_] : nullptr;
+            Fail(pending, pending ? FormatStatement(*pending) : std::string("the tool to end"),
                  "dialog " + QuoteWord(title) + " still open");
         }
         const Statement& statement = scenario_.steps[next_++];
         Act(statement, dialog);
-        PrintMatched(statement);
+        report_.Step(statement);
     }
 }
 
@@ -155,18 +146,18 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
                 word = ReplaceDir(word, dir_);
             }
             if (const auto mismatch = CheckExpectation(resolved, state)) {
-                Fail(statement.line, mismatch->expected, mismatch->found);
+                Fail(&statement, mismatch->expected, mismatch->found);
             }
         } else if (verb == "dump") {
             const WindowState state = SnapshotWindow(*backend.FindWindow(dialog));
             if (const ControlState* control = FindControl(state, id)) {
-                std::cout << DumpItems(*control);
+                report_.Output(DumpItems(*control));
             }
         } else if (verb == "choose") {
             const auto& control = backend.FindControl(dialog, id);
             const int index = ItemIndex(control, Word(statement, 1));
             if (index < 0) {
-                Fail(statement.line, "an item " + QuoteWord(Word(statement, 1)), "none");
+                Fail(&statement, "an item " + QuoteWord(Word(statement, 1)), "none");
             }
             if (control.IsComboBox()) {
                 backend.PickComboItem(dialog, id, index);
@@ -179,7 +170,7 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
             for (std::size_t i = 1; i < statement.words.size(); ++i) {
                 const int index = ItemIndex(control, Word(statement, i));
                 if (index < 0) {
-                    Fail(statement.line, "an item " + QuoteWord(Word(statement, i)), "none");
+                    Fail(&statement, "an item " + QuoteWord(Word(statement, i)), "none");
                 }
                 wanted.push_back(index);
             }
@@ -206,7 +197,7 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
         } else if (verb == "dblclick") {
             const int index = ItemIndex(backend.FindControl(dialog, id), Word(statement, 1));
             if (index < 0) {
-                Fail(statement.line, "an item " + QuoteWord(Word(statement, 1)), "none");
+                Fail(&statement, "an item " + QuoteWord(Word(statement, 1)), "none");
             }
             backend.DoubleClickListItem(dialog, id, index);
         } else if (verb == "key") {
@@ -218,10 +209,10 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
         } else if (verb == "close") {
             backend.ClickCloseBox(dialog);
         } else {
-            Fail(statement.line, DescribeStatement(statement), "a statement that is no action");
+            Fail(&statement, FormatStatement(statement), "a statement that is no action");
         }
     } catch (const ui::headless::ActionRefused& refused) {
-        Fail(statement.line, DescribeStatement(statement), refused.what());
+        Fail(&statement, FormatStatement(statement), refused.what());
     }
 }
 
@@ -232,15 +223,15 @@ ui::MessageAnswer ScenarioUser::OnMessage(const ui::headless::MessageRequest& re
     const std::string expected = "message " + QuoteWord(Word(step, 0)) + ' ' +
                                  QuoteWord(Word(step, 1)) + ' ' + Word(step, 2);
     if (expected != found) {
-        Fail(step.line, expected, found);
+        Fail(&step, expected, found);
     }
     const std::string answer = Word(step, 3);
     const bool yesNo = request.buttons == ui::MessageButtons::YesNo;
     // Escape answers a box with only OK as OK does.
     if (yesNo ? (answer != "yes" && answer != "no") : (answer != "ok" && answer != "cancel")) {
-        Fail(step.line, "a button " + answer, yesNo ? "Yes and No" : "OK");
+        Fail(&step, "a button " + answer, yesNo ? "Yes and No" : "OK");
     }
-    PrintMatched(step);
+    report_.Step(step);
     return answer == "yes"  ? ui::MessageAnswer::Yes
            : answer == "no" ? ui::MessageAnswer::No
                             : ui::MessageAnswer::Ok;
@@ -249,16 +240,16 @@ ui::MessageAnswer ScenarioUser::OnMessage(const ui::headless::MessageRequest& re
 std::optional<std::string> ScenarioUser::OnFileOpen(const ui::FileOpenRequest& request) {
     const Statement& step = TakeWindowStep("open", "open " + QuoteWord(request.title));
     if (Word(step, 0) != request.title) {
-        Fail(step.line, "open " + QuoteWord(Word(step, 0)), "open " + QuoteWord(request.title));
+        Fail(&step, "open " + QuoteWord(Word(step, 0)), "open " + QuoteWord(request.title));
     }
-    PrintMatched(step);
+    report_.Step(step);
     const std::string file = Word(step, 1);
     if (file == "cancel") {
         return std::nullopt;
     }
     const std::string path = file.starts_with('/') ? file : dir_ + file;
     if (!std::filesystem::is_regular_file(path)) {
-        Fail(step.line, "a file to choose at " + path, "no such file");
+        Fail(&step, "a file to choose at " + path, "no such file");
     }
     return path;
 }

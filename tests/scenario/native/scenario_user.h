@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/scenario/report.h"
 #include "tests/scenario/scenario.h"
 #include "tests/scenario/window_state.h"
 #include "ui/headless/headless_backend.h"
@@ -15,16 +16,16 @@ namespace scenario {
 // A statement that did not hold, with the state of every open window at that moment.
 struct ScenarioFailure {
     int line = 0;
-    std::string expected;
-    std::string found;
-    std::string windows;
+    std::string statement;
+    Mismatch mismatch;
+    std::vector<WindowState> windows;
 };
 
 // Plays the user of a scenario on the in-memory screen: every window the tool shows consumes the
 // next statements, in order, and a statement that does not hold throws ScenarioFailure.
 class ScenarioUser : public ui::headless::HeadlessUser {
   public:
-    ScenarioUser(const Scenario& scenario, std::string dir, bool hostPresent);
+    ScenarioUser(const Scenario& scenario, std::string dir, Report& report);
     void Attach(ui::headless::HeadlessBackend& backend, ui::headless::HeadlessPlatform& platform);
 
     void OnDialog(ui::headless::HeadlessBackend& backend, ui::WindowHandle dialog) override;
@@ -33,18 +34,18 @@ class ScenarioUser : public ui::headless::HeadlessUser {
 
     // The statements left once the tool has ended.
     std::size_t NextStatement() const { return next_; }
-    [[noreturn]] void Fail(int line, std::string expected, std::string found) const;
+    [[noreturn]] void Fail(const Statement* statement, std::string expected,
+                           std::string found) const;
 
   private:
     const Statement& TakeWindowStep(const std::string& verb, const std::string& found);
     void Act(const Statement& statement, ui::WindowHandle dialog);
     void CheckHostDisabled(const Statement& statement) const;
     std::string Word(const Statement& statement, std::size_t index) const;
-    void PrintMatched(const Statement& statement) const;
 
     const Scenario& scenario_;
     std::string dir_;
-    bool hostPresent_;
+    Report& report_;
     ui::headless::HeadlessBackend* backend_ = nullptr;
     ui::headless::HeadlessPlatform* platform_ = nullptr;
     std::size_t next_ = 0;

@@ -6,7 +6,7 @@ namespace {
 
 TEST(CleanFaxNumber, KeepsOnlyDialableSignsAndUpperCasesLetters) {
     std::string fax = "030 / 12 34-5p";
-    EXPECT_EQ(CleanFaxNumber(fax), 10u);
+    EXPECT_EQ(CleanFaxNumber(fax), 11u);
     EXPECT_EQ(fax, "030/1234-5P");
 
     std::string separators = " ,[]{|}~\t";
