@@ -11,10 +11,16 @@
 
 namespace {
 
-void CopyToField(std::array<char, kFieldTextMax + 1>& field, const std::string& text) {
-    const std::size_t length = std::min(text.size(), kFieldTextMax);
-    std::memcpy(field.data(), text.data(), length);
-    field[length] = '\0';
+// Cleans a field with one of the entry routines and writes the result back over it, cut to the
+// fixed field length; the routines never make a text longer.
+template <typename Clean>
+const char* CleanInPlace(char* field, std::string& scratch, Clean clean) {
+    scratch.assign(field);
+    clean(scratch);
+    CutToField(scratch);
+    std::memcpy(field, scratch.data(), scratch.size());
+    field[scratch.size()] = '\0';
+    return field;
 }
 
 // Every candidate uses one field of its line, so the commas and lines ahead bound their number
@@ -23,8 +29,9 @@ std::size_t MostCandidates(const CsvImage& image, std::size_t faxColumns) {
     if (faxColumns == 0) {
         return 0;
     }
-    const std::size_t lines = image.LinesAhead();
-    const std::size_t fields = image.CommasAhead() + lines;
+    const CsvImage::Ahead ahead = image.CountAhead();
+    const std::size_t lines = ahead.lines;
+    const std::size_t fields = ahead.commas + lines;
     return lines <= fields / faxColumns ? lines * faxColumns : fields;
 }
 
@@ -45,19 +52,17 @@ class LineCandidateMaker {
             if (!IsFieldOf(column, count)) {
                 continue;
             }
-            if (!nameDone) {
-                text_.clear();
-                if (IsFieldOf(columns_.nameColumn, count)) {
-                    text_.assign(fields[columns_.nameColumn]);
-                    TrimBlanks(text_);
-                    ReplaceNameBrackets(text_);
-                }
-                CopyToField(candidate.name, text_);
-                nameDone = true;
+            if (!nameDone && IsFieldOf(columns_.nameColumn, count)) {
+                candidate.name =
+                    CleanInPlace(fields[columns_.nameColumn], text_, [](std::string& name) {
+                        TrimBlanks(name);
+                        ReplaceNameBrackets(name);
+                    });
             }
-            text_.assign(fields[column]);
-            hasFax = CleanFaxNumber(text_) > 0 || hasFax;
-            CopyToField(candidate.fax, text_);
+            nameDone = true;
+            candidate.fax =
+                CleanInPlace(fields[column], text_, [](std::string& fax) { CleanFaxNumber(fax); });
+            hasFax = hasFax || *candidate.fax != '\0';
             candidates.push_back(candidate);
         }
         return hasFax;

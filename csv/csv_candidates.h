@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string_view>
 #include <vector>
 
@@ -8,14 +7,15 @@
 #include "csv/csv_image.h"
 #include "csv/csv_splitter.h"
 
-// One (data line, fax column) pair offered to the user: cleaned name and fax number, each cut to
-// the fixed field length and NUL-terminated.
+// One (data line, fax column) pair offered to the user: the cleaned name and fax number, each at
+// most kFieldTextMax bytes. Both are NUL-terminated texts cleaned in place in the file image, so
+// the image must outlive its candidates.
 struct CsvCandidate {
-    std::array<char, kFieldTextMax + 1> name{};
-    std::array<char, kFieldTextMax + 1> fax{};
+    const char* name = "";
+    const char* fax = "";
 
-    std::string_view Name() const { return name.data(); }
-    std::string_view Fax() const { return fax.data(); }
+    std::string_view Name() const { return name; }
+    std::string_view Fax() const { return fax; }
 };
 
 struct CsvColumns {
@@ -35,5 +35,6 @@ struct CsvCandidateSet {
     std::vector<CsvCandidate> candidates;
     int rejectedLines = 0;  // data lines that gave no candidate with a fax number
 };
-// Reads every line left in the image: 0, or kOutOfMemory when the candidates do not fit.
+// Reads every line left in the image into candidates that point into it: 0, or kOutOfMemory when
+// the candidates do not fit.
 int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& result);

@@ -13,19 +13,21 @@ class CsvImage {
     int Load(const std::string& path);
     // The same from bytes in memory: 0, kOutOfMemory, or kReadFailed when there are none.
     int Assign(std::string_view bytes);
-    void Release();
 
     // The next line, its end (LF or CR LF) overwritten with NUL; nullptr once the last line, the
     // text after the last line feed (possibly empty), has been handed out.
     char* NextLine();
     // Lines and commas not yet handed out, for sizing the candidate array.
-    std::size_t LinesAhead() const;
-    std::size_t CommasAhead() const;
+    struct Ahead {
+        std::size_t lines = 0;
+        std::size_t commas = 0;
+    };
+    Ahead CountAhead() const;
 
   private:
+    void Release();
     int Allocate(std::size_t length);
     void SkipByteOrderMark();
-    std::size_t CountAhead(char byte) const;
 
     std::unique_ptr<char[]> bytes_;
     std::size_t length_ = 0;

@@ -46,16 +46,13 @@ int ReadCsvImage(CsvImage& image, std::string_view path, RecipientCollection& co
     CsvColumns columns;
     const int chosen = ChooseColumns(header, path, kind, dialogs, columns);
     if (chosen == kMappingCancelled) {
-        image.Release();
         return 0;
     }
     if (chosen != 0) {
-        image.Release();
         return chosen;
     }
     CsvCandidateSet read;
     const int result = ReadCandidates(image, columns, read);
-    image.Release();
     if (result != 0) {
         return result;
     }

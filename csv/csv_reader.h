@@ -16,6 +16,7 @@ inline constexpr int kCsvMappedColumnsKind = 4;
 int ReadCsvSource(const std::string& path, RecipientCollection& collection, int& rejectedCount,
                   int kind, CsvDialogs& dialogs);
 
-// The same on an image already loaded, which it consumes and releases before the picker opens.
+// The same on an image already loaded. The candidates that the picker shows point into the
+// image, which is cut and cleaned in place.
 int ReadCsvImage(CsvImage& image, std::string_view path, RecipientCollection& collection,
                  int& rejectedCount, int kind, CsvDialogs& dialogs);

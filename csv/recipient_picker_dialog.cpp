@@ -134,6 +134,7 @@ void RecipientPickerDialog::MoveSelection() {
             kCaption, ui::MessageIcon::Warning);
         return;
     }
+    selectedKeys_.reserve(selectedKeys_.size() + chosen.size());
     bool limitReached = false;
     selectedList_.SetRedraw(false);
     for (const int item : chosen) {

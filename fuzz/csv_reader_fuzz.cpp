@@ -49,7 +49,8 @@ class FuzzDialogs : public CsvDialogs {
         Require(collection.count == static_cast<int>(candidates.size()));
         collection.count = 0;
         for (const CsvCandidate& candidate : candidates) {
-            Require(candidate.name.back() == '\0' && candidate.fax.back() == '\0');
+            Require(candidate.Name().size() <= kFieldTextMax);
+            Require(candidate.Fax().size() <= kFieldTextMax);
             for (const char c : candidate.Fax()) {
                 Require(IsFaxByte(c));
             }

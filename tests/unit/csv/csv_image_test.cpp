@@ -55,14 +55,14 @@ TEST(CsvImageLines, NulByteEndsTheLineText) {
 TEST(CsvImageLines, CountsWhatIsAhead) {
     CsvImage image;
     ASSERT_EQ(image.Assign("h,x\na,b,c\nd"), 0);
-    EXPECT_EQ(image.LinesAhead(), 3u);
-    EXPECT_EQ(image.CommasAhead(), 3u);
+    EXPECT_EQ(image.CountAhead().lines, 3u);
+    EXPECT_EQ(image.CountAhead().commas, 3u);
     image.NextLine();
-    EXPECT_EQ(image.LinesAhead(), 2u);
-    EXPECT_EQ(image.CommasAhead(), 2u);
+    EXPECT_EQ(image.CountAhead().lines, 2u);
+    EXPECT_EQ(image.CountAhead().commas, 2u);
     image.NextLine();
     image.NextLine();
-    EXPECT_EQ(image.LinesAhead(), 0u);
+    EXPECT_EQ(image.CountAhead().lines, 0u);
     EXPECT_EQ(image.NextLine(), nullptr);
 }
 

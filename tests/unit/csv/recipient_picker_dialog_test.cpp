@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <deque>
 #include <functional>
 #include <string>
 #include <utility>
@@ -25,13 +25,6 @@ constexpr int kHelpButton = 1047;
 constexpr int kDeleteButton = 1049;
 
 using Texts = std::vector<std::string>;
-
-CsvCandidate Candidate(std::string_view name, std::string_view fax) {
-    CsvCandidate candidate;
-    std::memcpy(candidate.name.data(), name.data(), name.size());
-    std::memcpy(candidate.fax.data(), fax.data(), fax.size());
-    return candidate;
-}
 
 class RecipientPickerDialogTest : public testing::Test {
   protected:
@@ -70,6 +63,12 @@ class RecipientPickerDialogTest : public testing::Test {
         backend_.Click(dialog, kMoveButton);
     }
 
+    // A candidate whose texts live as long as the test.
+    CsvCandidate Candidate(std::string name, std::string fax) {
+        const std::string& kept = texts_.emplace_back(std::move(name));
+        return {kept.c_str(), texts_.emplace_back(std::move(fax)).c_str()};
+    }
+
     void AddNumbered(int count) {
         for (int i = 0; i < count; ++i) {
             candidates_.push_back(Candidate("P" + std::to_string(i), std::to_string(1000 + i)));
@@ -79,6 +78,7 @@ class RecipientPickerDialogTest : public testing::Test {
     ui::headless::ScriptedUser user_;
     HeadlessBackend backend_{user_};
     ui::headless::HeadlessPlatform platform_{user_};
+    std::deque<std::string> texts_;
     std::vector<CsvCandidate> candidates_;
     RecipientCollection collection_;
 };
