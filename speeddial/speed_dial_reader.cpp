@@ -1,5 +1,6 @@
 #include "speeddial/speed_dial_reader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string_view>
@@ -164,9 +165,13 @@ int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collectio
         return speeddial::kBadSpeedDialFormat;
     }
 
+    // Room for every line that may hold a record, so that the buffer is allocated once.
+    const auto dataLines =
+        std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(header) + 1, lines.end(),
+                      [](const char* line) { return *line != '\0'; });
     records.clear();
     try {
-        records.reserve(lastLine - header + 1);
+        records.reserve(static_cast<std::size_t>(dataLines));
     } catch (const std::bad_alloc&) {
         return speeddial::kOutOfMemory;
     }

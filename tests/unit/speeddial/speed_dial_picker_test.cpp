@@ -298,6 +298,18 @@ TEST_F(SpeedDialPickerTest, OkWithNothingSelectedChoosesNothing) {
     EXPECT_TRUE(collection_.speedDialNumbers.empty());
 }
 
+TEST_F(SpeedDialPickerTest, OpensWithAnEmptyListWhenNoRecordWasAccepted) {
+    Load("*,1,0,2\n1,Y,0123\n");
+    EXPECT_EQ(Run([](HeadlessBackend& backend, WindowHandle dialog) {
+                  EXPECT_TRUE(backend.FindControl(dialog, kSource).items.empty());
+                  backend.Click(dialog, kToButton);
+                  backend.Click(dialog, ui::kIdOk);
+              }),
+              ui::kIdOk);
+    EXPECT_EQ(collection_.count, 0);
+    EXPECT_TRUE(user_.messages.empty());
+}
+
 TEST_F(SpeedDialPickerTest, CancelAndTheCloseBoxHandOverNothing) {
     for (const bool closeBox : {false, true}) {
         Load(kSpeedDialFile);
