@@ -122,3 +122,44 @@ TEST_F(CsvReaderTest, UnknownKindSearchesTheHeader) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace std::string_literals;
+
+TEST_F(CsvReaderTest, HostileBytesGiveCleanResults) {
+    // A NUL byte ends the text of its line; a line that starts with one is empty.
+    EXPECT_EQ(Read("Name,Fax\nA\0nn,1\n\0,2\nB\rob,\r3\r\n"s, kAutomatic), 1);
+    EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"B\rob", "3"}}));
+    EXPECT_EQ(rejected, 1);
+    EXPECT_EQ(Read("\0Name,Fax\n"s, kAutomatic), kNoFaxColumn);
+    EXPECT_EQ(Read("\"", kAutomatic), kBadCsvFormat);
+    EXPECT_EQ(Read(",,,", kAutomatic), kNoFaxColumn);
+}
+
+TEST_F(CsvReaderTest, TenMegabyteLinesAreCutToTheFieldLength) {
+    const std::string huge(10'000'000, '7');
+    EXPECT_EQ(Read("Name,Fax\n" + huge + "," + huge + "\n\"" + huge + "\n", kAutomatic), 1);
+    EXPECT_EQ(dialogs.candidatesShown, (Pairs{{std::string(30, '7'), std::string(30, '7')}}));
+    EXPECT_EQ(rejected, 1);
+}
+
+TEST_F(CsvReaderTest, HundredThousandFieldsStayWithinTheFieldCap) {
+    std::string header;
+    std::string line;
+    for (int i = 0; i < 100'000; ++i) {
+        header += "Fax,";
+        line += std::to_string(i % 10) + ",";
+    }
+    EXPECT_EQ(Read(header + "\n" + line + "\n" + line, kAutomatic), 2048);
+    EXPECT_EQ(dialogs.countOnPick, 2048);
+    EXPECT_EQ(dialogs.candidatesShown[1023], (std::pair<std::string, std::string>{"", "3"}));
+}
+
+TEST_F(CsvReaderTest, UnterminatedQuotesAnywhereInDataLines) {
+    EXPECT_EQ(Read("Name,Fax\n\"\n,\"\nAnn,\"1,2\nBob,\"\"3\nCy,\"4\"\"\n", kAutomatic), 2);
+    EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"", ""}, {"Ann", "12"}, {"Bob", ""}, {"Cy", "4"}}));
+    EXPECT_EQ(rejected, 3);
+}
+
+}  // namespace
