@@ -72,14 +72,15 @@ struct Scenario {
     std::string path;
     Setup setup;
     std::vector<Statement> steps;
+    int runLine = 0;  // the line of `run`, for failures of the start and of the host protocol
 };
 
 class ParseError : public std::runtime_error {
-public:
+  public:
     ParseError(int line, const std::string& what) : std::runtime_error(what), line_(line) {}
     int line() const { return line_; }
 
-private:
+  private:
     int line_;
 };
 

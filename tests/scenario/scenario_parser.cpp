@@ -156,6 +156,7 @@ class Parser {
         if (s.verb == "run") {
             RequireCount(s, 0, 0, "run");
             ran_ = true;
+            scenario_.runLine = s.line;
         } else if (s.verb == "host") {
             RequireCount(s, 1, 1, "host none|plain|limit");
             RequireChoice(s, 0, {"none", "plain", "limit"}, "host none|plain|limit");

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace host {
+
+struct RunnerOptions {
+    std::string tool;        // the tool's executable
+    std::string wabLibrary;  // what the registry names as the WAB library when it is present
+    std::string shotsDir;    // where a picture of every matched window goes; empty for none
+    bool keepDirs = false;   // keep each scenario's working directory
+};
+
+// Runs every scenario file against the real tool and returns the exit code of the runner:
+// 0 all passed, 1 a scenario failed, 2 a file could not be read or parsed.
+int RunScenarioFiles(const std::vector<std::string>& files, const RunnerOptions& options);
+
+}  // namespace host

@@ -1,0 +1,53 @@
+#include "host/tool_process.h"
+
+#include "host/tool_messages.h"
+
+namespace host {
+
+ToolProcess::~ToolProcess() {
+    Kill();
+    if (info_.hThread != nullptr)
+        CloseHandle(info_.hThread);
+    if (info_.hProcess != nullptr)
+        CloseHandle(info_.hProcess);
+}
+
+bool ToolProcess::Start(const std::string& tool, const std::string& args,
+                        const std::string& directory, std::string& problem) {
+    std::string commandLine = "\"" + tool + "\"";
+    if (!args.empty())
+        commandLine += " " + args;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(tool.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.c_str(), &startup, &info_)) {
+        problem = "cannot start " + tool + " (error " + std::to_string(GetLastError()) + ")";
+        return false;
+    }
+    return true;
+}
+
+bool ToolProcess::HasEnded() const {
+    return info_.hProcess == nullptr || WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0;
+}
+
+bool ToolProcess::WaitForEnd(DWORD milliseconds) const {
+    const DWORD start = GetTickCount();
+    while (!HasEnded()) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= milliseconds)
+            return false;
+        MsgWaitForMultipleObjects(1, &info_.hProcess, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+        Pump(0);
+    }
+    return true;
+}
+
+void ToolProcess::Kill() {
+    if (info_.hProcess == nullptr || HasEnded())
+        return;
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+}
+
+}  // namespace host

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace host {
+
+// The tool's process as this host started it; ended when the object goes.
+class ToolProcess {
+  public:
+    ToolProcess() = default;
+    ~ToolProcess();
+    ToolProcess(const ToolProcess&) = delete;
+    ToolProcess& operator=(const ToolProcess&) = delete;
+
+    // Starts "tool" args in the working directory; false with the error in problem.
+    bool Start(const std::string& tool, const std::string& args, const std::string& directory,
+               std::string& problem);
+    DWORD id() const { return info_.dwProcessId; }
+    bool HasEnded() const;
+    // Waits for the end while our own windows go on handling their messages.
+    bool WaitForEnd(DWORD milliseconds) const;
+    void Kill();
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+}  // namespace host

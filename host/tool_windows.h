@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/scenario/window_state.h"
+
+namespace host {
+
+enum class WindowKind { Dialog, MessageBox, FileDialog, ProgressNotice, Other };
+
+constexpr int kMessageTextId = 65535;
+constexpr int kMessageIconId = 1088;
+constexpr int kFileNameId = 1148;
+
+// The visible top-level windows of a process, topmost first.
+std::vector<HWND> VisibleWindowsOf(DWORD processId);
+WindowKind Classify(HWND window);
+
+// What a user sees of a window and its controls.
+scenario::WindowState ReadWindow(HWND window);
+// Every visible window of the process, innermost last, for a failure report.
+std::vector<scenario::WindowState> ReadAllWindows(DWORD processId);
+// A window in the words of a window step: dialog "T", message "TEXT" "CAPTION" ICON, open "T".
+std::string DescribeStep(HWND window);
+
+}  // namespace host
