@@ -34,6 +34,8 @@ int RunInteractive(const std::string& tool) {
     window = std::make_unique<HostWindow>(false, [&] {
         if (running && !running->HasEnded())
             return;
+        // A cancelled import leaves no file; the list must not show the one before.
+        DeleteFileA(resultPath.c_str());
         running = std::make_unique<ToolProcess>();
         std::string problem;
         if (!running->Start(tool, resultPath, "", problem)) {

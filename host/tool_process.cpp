@@ -20,7 +20,7 @@ bool ToolProcess::Start(const std::string& tool, const std::string& args,
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(tool.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.c_str(), &startup, &info_)) {
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &info_)) {
         problem = "cannot start " + tool + " (error " + std::to_string(GetLastError()) + ")";
         return false;
     }

@@ -14,7 +14,7 @@ class ToolProcess {
     ToolProcess(const ToolProcess&) = delete;
     ToolProcess& operator=(const ToolProcess&) = delete;
 
-    // Starts "tool" args in the working directory; false with the error in problem.
+    // Starts "tool" args in the working directory (empty: ours); false with the error in problem.
     bool Start(const std::string& tool, const std::string& args, const std::string& directory,
                std::string& problem);
     DWORD id() const { return info_.dwProcessId; }
