@@ -278,8 +278,10 @@ class ScenarioRun {
         if (dialog == nullptr)
             return Fail(s, {"an open dialog", "no dialog of the tool is open"});
         Settle(dialog);
-        if (HWND other = NewWindow())
-            return Fail(s, {"no new window", DescribeStep(other)});
+        if (HWND other = NewWindow()) {
+            return Fail(s, {"dialog " + QuoteWord(WindowText(dialog)) + " on top",
+                            "a new window: " + DescribeStep(other)});
+        }
         if (s.verb.rfind("see", 0) == 0) {
             if (auto mismatch = scenario::CheckExpectation(s, ReadWindow(dialog))) {
                 return Fail(s, *mismatch);
