@@ -1,11 +1,13 @@
 #include "app/import_app.h"
 
+#include "addressbook/address_book_connection.h"
 #include "app/import_run.h"
 #include "app/product_source_readers.h"
 
 int ImportApp::InitInstance() {
     ImportContext context{backend_, platform_};
-    ProductSourceReaders sources(context);
+    const auto connection = addressbook::MakePlatformConnection();
+    ProductSourceReaders sources(context, *connection);
     ImportRun(context, sources);
     return 0;
 }

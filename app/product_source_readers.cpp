@@ -6,16 +6,26 @@
 #include "speeddial/speed_dial_writer.h"
 #include "speeddial/ui_speed_dial_dialogs.h"
 
-// Until the address-book connection exists (issue #5), no address book opens.
 bool ProductSourceReaders::OpenMessagingAddressBook() {
-    return false;
+    return addressBooks_.OpenMessagingAddressBook();
 }
-void ProductSourceReaders::CloseMessagingAddressBook() {}
-bool ProductSourceReaders::OpenWabAddressBook(const std::string&) {
-    return false;
+
+void ProductSourceReaders::CloseMessagingAddressBook() {
+    addressBooks_.CloseMessagingAddressBook();
 }
-void ProductSourceReaders::CloseWabAddressBook() {}
-void ProductSourceReaders::ImportFromAddressDialog(RecipientCollection&, ImportCounters&) {}
+
+bool ProductSourceReaders::OpenWabAddressBook(const std::string& path) {
+    return addressBooks_.OpenWabAddressBook(path);
+}
+
+void ProductSourceReaders::CloseWabAddressBook() {
+    addressBooks_.CloseWabAddressBook();
+}
+
+void ProductSourceReaders::ImportFromAddressDialog(RecipientCollection& collection,
+                                                   ImportCounters& counters) {
+    addressBooks_.ImportFromAddressDialog(collection, counters);
+}
 
 int ProductSourceReaders::ReadCsvSource(const std::string& path, RecipientCollection& collection,
                                         int& rejectedCount, SourceKind kind) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "addressbook/address_book_source.h"
 #include "app/import_context.h"
 #include "app/source_readers.h"
 #include "speeddial/speed_dial_record.h"
@@ -7,7 +8,8 @@
 // The sources as the tool ships them.
 class ProductSourceReaders : public SourceReaders {
   public:
-    explicit ProductSourceReaders(ImportContext& context) : context_(context) {}
+    ProductSourceReaders(ImportContext& context, addressbook::AddressBookConnection& connection)
+        : context_(context), addressBooks_(context, connection) {}
 
     bool OpenMessagingAddressBook() override;
     void CloseMessagingAddressBook() override;
@@ -24,5 +26,6 @@ class ProductSourceReaders : public SourceReaders {
 
   private:
     ImportContext& context_;
+    addressbook::AddressBookSource addressBooks_;
     SpeedDialRecords speedDialRecords_;
 };

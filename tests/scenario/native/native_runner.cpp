@@ -6,6 +6,7 @@
 
 #include "app/import_run.h"
 #include "app/product_source_readers.h"
+#include "tests/providers/memory/memory_connection.h"
 #include "tests/scenario/native/scenario_user.h"
 #include "tests/scenario/report.h"
 #include "tests/scenario/scenario.h"
@@ -114,9 +115,16 @@ bool RunScenario(const Scenario& scenario, Report& report) {
         const std::optional<std::string> original =
             resultPath.empty() ? std::nullopt : ReadFileBytes(resultPath);
 
+        const providers::MemoryBook book(scenario.setup);
+        providers::MemoryConnection connection(book);
         ImportContext context(backend, platform);
-        ProductSourceReaders sources(context);
-        ImportRun(context, sources);
+        {
+            ProductSourceReaders sources(context, connection);
+            ImportRun(context, sources);
+        }
+        if (const std::string left = connection.Leftovers(); !left.empty()) {
+            user.Fail(nullptr, "every address-book buffer and object given back", left);
+        }
 
         CheckHostAtEnd(scenario.setup, platform, user);
         CheckAfterRunStatements(scenario, dir, platform, user, original, report);

@@ -1,0 +1,53 @@
+#include "addressbook/address_book_source.h"
+
+#include "addressbook/address_book_walk.h"
+
+namespace addressbook {
+
+namespace {
+
+constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
+
+}  // namespace
+
+bool AddressBookSource::OpenMessagingAddressBook() {
+    switch (connection_.OpenMessaging(context_.hostWindow)) {
+        case MessagingOpen::Opened:
+            return true;
+        case MessagingOpen::LibraryMissing:
+            context_.backend.ShowMessage(
+                context_.hostWindow, "A required .DLL file, MAPI32.DLL, was not found.",
+                "Start MAPI Subsystem Error", ui::MessageIcon::Error, ui::MessageButtons::Ok);
+            return false;
+        case MessagingOpen::NotOpened:
+            break;
+    }
+    return false;
+}
+
+void AddressBookSource::CloseMessagingAddressBook() {
+    connection_.CloseMessaging(context_.hostWindow);
+}
+
+bool AddressBookSource::OpenWabAddressBook(const std::string& path) {
+    const std::string& library = context_.addressBookLibraryPath;
+    return connection_.OpenWab(library.empty() ? kDefaultWabLibrary : library, path);
+}
+
+void AddressBookSource::CloseWabAddressBook() {
+    connection_.CloseWab();
+}
+
+void AddressBookSource::ImportFromAddressDialog(RecipientCollection& collection,
+                                                ImportCounters& counters) {
+    AddressBook* book = connection_.Book();
+    if (book == nullptr) {
+        return;
+    }
+    const std::unique_ptr<EntryList> chosen = book->Address(context_.hostWindow);
+    if (chosen && chosen->Count() > 0) {
+        AddressBookWalk(*book, collection, counters).ImportChosenEntries(*chosen, context_.backend);
+    }
+}
+
+}  // namespace addressbook
