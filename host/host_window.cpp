@@ -12,12 +12,12 @@ constexpr int kLimitCheckId = 101;
 constexpr int kRecordListId = 102;
 constexpr wchar_t kClassName[] = L"FaxHostWindow";
 
-void RegisterClassOnce() {
+void RegisterClassOnce(WNDPROC procedure) {
     static bool registered = false;
     if (registered)
         return;
     WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -40,11 +40,10 @@ HWND Child(HWND parent, const wchar_t* className, const wchar_t* text, DWORD sty
 
 HostWindow::HostWindow(bool limit, std::function<void()> onImport)
     : onImport_(std::move(onImport)) {
-    RegisterClassOnce();
+    RegisterClassOnce(&Procedure);
     window_ = CreateWindowExW(0, kClassName, L"Fax Host", WS_OVERLAPPEDWINDOW, 40, 40, 560, 360,
                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure));
     CreateChildren();
     SetLimit(limit);
     ShowWindow(window_, SW_SHOW);

@@ -23,7 +23,6 @@ class HostWindow {
 
     HWND handle() const { return window_; }
     void SetLimit(bool limit);
-    bool limit() const { return limitControl_ != nullptr; }
     // The file whose records are listed when the tool's command arrives.
     void SetResultPath(const std::string& path) { resultPath_ = path; }
     const scenario::HostLog& log() const { return log_; }

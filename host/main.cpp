@@ -7,6 +7,7 @@
 
 #include "host/interactive.h"
 #include "host/scenario_runner.h"
+#include "tests/providers/install/provider_install.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ int Usage() {
 int main(int argc, char** argv) {
     host::RunnerOptions options;
     options.tool = BesideHost("faximport.exe");
-    options.wabLibrary = BesideHost("faxhost-wab.dll");
+    options.wabLibrary = providers::TestWabLibraryPath();
     bool scenarioMode = false;
     bool demo = false;
     std::vector<std::string> files;

@@ -16,6 +16,7 @@
 #include "host/tool_windows.h"
 #include "host/user_actions.h"
 #include "host/work_directory.h"
+#include "tests/providers/install/provider_install.h"
 #include "tests/scenario/report.h"
 #include "tests/scenario/setup_files.h"
 
@@ -83,6 +84,11 @@ class ScenarioRun {
         }
         if (!AwaitEnd() || !CheckHostAtEnd())
             return false;
+        if (const std::string left = providers::ReadProviderLedgers(directory_.path());
+            !left.empty()) {
+            return Fail(lastLine_, "the end of the run",
+                        {"every address-book buffer and object given back", left});
+        }
         for (; next < scenario_.steps.size(); ++next) {
             if (!AfterRun(Resolved(scenario_.steps[next])))
                 return false;
@@ -122,7 +128,8 @@ class ScenarioRun {
         resultPath_ = scenario::ResultPath(setup, directory_.path());
         if (!resultPath_.empty())
             original_ = scenario::ReadFileBytes(resultPath_);
-        const std::string problems = ApplyMachineSetup(setup, options_.wabLibrary);
+        std::string problems = ApplyMachineSetup(setup, options_.wabLibrary);
+        problems += providers::InstallTestProviders(setup, scenario_.path, directory_.path());
         if (!problems.empty())
             return Fail(scenario_.runLine, "run", {"the machine set up", problems});
         if (setup.host != scenario::HostKind::None) {
