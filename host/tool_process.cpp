@@ -6,6 +6,8 @@ namespace host {
 
 ToolProcess::~ToolProcess() {
     Kill();
+    if (job_ != nullptr)
+        CloseHandle(job_);
     if (info_.hThread != nullptr)
         CloseHandle(info_.hThread);
     if (info_.hProcess != nullptr)
@@ -17,13 +19,23 @@ bool ToolProcess::Start(const std::string& tool, const std::string& args,
     std::string commandLine = "\"" + tool + "\"";
     if (!args.empty())
         commandLine += " " + args;
+    job_ = CreateJobObjectA(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (job_ != nullptr) {
+        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(tool.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.empty() ? nullptr : directory.c_str(), &startup, &info_)) {
+    if (!CreateProcessA(tool.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                        nullptr, directory.empty() ? nullptr : directory.c_str(), &startup,
+                        &info_)) {
         problem = "cannot start " + tool + " (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
+    if (job_ != nullptr)
+        AssignProcessToJobObject(job_, info_.hProcess);
+    ResumeThread(info_.hThread);
     return true;
 }
 
@@ -44,6 +56,8 @@ bool ToolProcess::WaitForEnd(DWORD milliseconds) const {
 }
 
 void ToolProcess::Kill() {
+    if (job_ != nullptr)
+        TerminateJobObject(job_, 1);
     if (info_.hProcess == nullptr || HasEnded())
         return;
     TerminateProcess(info_.hProcess, 1);

@@ -6,7 +6,8 @@
 
 namespace host {
 
-// The tool's process as this host started it; ended when the object goes.
+// The tool's process as this host started it, in a job of its own: when the object goes, the
+// tool and whatever it started (the help viewer, say) end with it.
 class ToolProcess {
   public:
     ToolProcess() = default;
@@ -25,6 +26,7 @@ class ToolProcess {
 
   private:
     PROCESS_INFORMATION info_{};
+    HANDLE job_ = nullptr;
 };
 
 }  // namespace host
