@@ -11,18 +11,13 @@ constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
 }  // namespace
 
 bool AddressBookSource::OpenMessagingAddressBook() {
-    switch (connection_.OpenMessaging(context_.hostWindow)) {
-        case MessagingOpen::Opened:
-            return true;
-        case MessagingOpen::LibraryMissing:
-            context_.backend.ShowMessage(
-                context_.hostWindow, "A required .DLL file, MAPI32.DLL, was not found.",
-                "Start MAPI Subsystem Error", ui::MessageIcon::Error, ui::MessageButtons::Ok);
-            return false;
-        case MessagingOpen::NotOpened:
-            break;
+    const MessagingOpen opened = connection_.OpenMessaging(context_.hostWindow);
+    if (opened == MessagingOpen::LibraryMissing) {
+        context_.backend.ShowMessage(
+            context_.hostWindow, "A required .DLL file, MAPI32.DLL, was not found.",
+            "Start MAPI Subsystem Error", ui::MessageIcon::Error, ui::MessageButtons::Ok);
     }
-    return false;
+    return opened == MessagingOpen::Opened;
 }
 
 void AddressBookSource::CloseMessagingAddressBook() {
