@@ -147,6 +147,24 @@ TEST(ScenarioAfterRun, SpeedDialRecordsByTheirCommand) {
     EXPECT_TRUE(After("expect command 1028", noHost, file));
 }
 
+TEST(ScenarioResultFile, RecordsAsTheHostListsThem) {
+    EXPECT_EQ(DescribeRecords(NameFaxFile({{"Ann", "123"}, {"", "9"}}), kNameFaxRecordSize),
+              (std::vector<std::string>{"Ann [123]", " [9]"}));
+    const std::vector<std::string> lines = DescribeRecords(SpeedDialFile(), kSpeedDialRecordSize);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rfind("Ann [123]  commMode=2  transmissionType=1", 0), 0u) << lines[0];
+    // A file cut short lists only its whole records.
+    EXPECT_TRUE(DescribeRecords(SpeedDialFile().substr(0, 200), kSpeedDialRecordSize).empty());
+}
+
+TEST(ScenarioResultFile, RelayDestinationsKeepInnerGaps) {
+    std::string record = SpeedDialFile().substr(4);
+    record.replace(94, 3, std::string(3, '\0'));
+    record.replace(97, 3, "007");
+    EXPECT_EQ(FieldValue(record, *FindSpeedDialField("relayDestinations")), "001/12//007");
+    EXPECT_EQ(FindSpeedDialField("relay"), nullptr);
+}
+
 TEST(ScenarioAfterRun, CommandsAndUnchangedFiles) {
     HostLog twice = Posted(1022);
     twice.commands.push_back({1022, 0, true});
