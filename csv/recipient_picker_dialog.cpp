@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/recipient_entry.h"
+#include "csv/type_ahead.h"
 #include "resources/resource_ids.h"
 #include "ui/progress_notice.h"
 
@@ -101,17 +102,7 @@ void RecipientPickerDialog::OnCancel() {
 }
 
 void RecipientPickerDialog::FindTypedName() {
-    const std::string typed = typeAhead_.GetText().substr(0, kFieldTextMax);
-    const std::vector<int> selected = sourceList_.GetSelItems();
-    // The search begins at the first selected item itself, so that typing on keeps a match.
-    const int before = selected.empty() ? -1 : selected.front() - 1;
-    const int found = sourceList_.FindString(before, typed);
-    if (found < 0) {
-        return;
-    }
-    sourceList_.SetSel(-1, false);
-    sourceList_.SetSel(found, true);
-    sourceList_.SetTopIndex(found);
+    SelectTypedPrefix(sourceList_, typeAhead_.GetText().substr(0, kFieldTextMax));
 }
 
 void RecipientPickerDialog::MoveSelection() {

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "app/recipient_entry.h"
+#include "csv/type_ahead.h"
 #include "resources/resource_ids.h"
 #include "speeddial/speed_dial_record_dialog.h"
 #include "speeddial/speed_dial_texts.h"
@@ -100,17 +101,7 @@ void SpeedDialPickerDialog::OnCancel() {
 }
 
 void SpeedDialPickerDialog::FindTypedNumber() {
-    const std::string typed = typeAhead_.GetText().substr(0, kTypeAheadMax);
-    const std::vector<int> selected = sourceList_.GetSelItems();
-    // The search begins at the first selected item itself, so that typing on keeps a match.
-    const int before = selected.empty() ? -1 : selected.front() - 1;
-    const int found = sourceList_.FindString(before, typed);
-    if (found < 0) {
-        return;
-    }
-    sourceList_.SetSel(-1, false);
-    sourceList_.SetSel(found, true);
-    sourceList_.SetTopIndex(found);
+    SelectTypedPrefix(sourceList_, typeAhead_.GetText().substr(0, kTypeAheadMax));
 }
 
 void SpeedDialPickerDialog::MoveSelection() {

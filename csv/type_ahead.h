@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+#include "ui/controls.h"
+
+// The pickers' type-ahead: selects the first item, from the first selected one on and wrapping,
+// whose text begins with the typed text in any case, and scrolls it to the top. Nothing changes
+// when no item matches.
+void SelectTypedPrefix(ui::ListBox& list, std::string_view typed);
