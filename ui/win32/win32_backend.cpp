@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "ui/dialog.h"
+#include "ui/win32/owner_guard.h"
 
 namespace ui {
 namespace {
@@ -329,6 +330,7 @@ void Win32Backend::SetRedraw(WindowHandle dialog, int id, bool redraw) {
 MessageAnswer Win32Backend::ShowMessage(WindowHandle owner, std::string_view text,
                                         std::string_view caption, MessageIcon icon,
                                         MessageButtons buttons) {
+    const KeepOwnerDisabled ownerState(ToHwnd(owner));
     const int answer = MessageBoxA(ToHwnd(owner), std::string(text).c_str(),
                                    std::string(caption).c_str(), MessageBoxStyle(icon, buttons));
     // A box that could not be shown confirms nothing.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/win32/command_line.h"
+#include "ui/win32/owner_guard.h"
 
 namespace ui {
 namespace {
@@ -104,6 +105,7 @@ std::string Win32Platform::LoadString(int id) {
 }
 
 std::optional<std::string> Win32Platform::ChooseFileToOpen(const FileOpenRequest& request) {
+    const KeepOwnerDisabled ownerState(ToHwnd(request.owner));
     std::vector<char> file(kFileDialogBufferSize, '\0');
     for (;;) {
         OPENFILENAMEA dialog{};
