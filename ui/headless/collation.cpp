@@ -106,15 +106,18 @@ int CompareItemTexts(std::string_view a, std::string_view b) {
     if (const int secondary = CompareSequences(wa.secondary, wb.secondary); secondary != 0) {
         return secondary;
     }
-    std::vector<int> fa;
-    std::vector<int> fb;
-    for (const char c : a) {
-        fa.push_back(static_cast<unsigned char>(FoldCase(static_cast<unsigned char>(c))));
-    }
-    for (const char c : b) {
-        fb.push_back(static_cast<unsigned char>(FoldCase(static_cast<unsigned char>(c))));
-    }
-    return CompareSequences(fa, fb);
+    // Texts equal but for their hyphens and apostrophes: the one with such a sign sorts after.
+    const auto lastWeights = [](std::string_view text) {
+        std::vector<int> weights;
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            weights.push_back(byte == '-' || byte == '\''
+                                  ? 0x100 + byte
+                                  : static_cast<unsigned char>(FoldCase(byte)));
+        }
+        return weights;
+    };
+    return CompareSequences(lastWeights(a), lastWeights(b));
 }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {

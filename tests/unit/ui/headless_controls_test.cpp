@@ -163,6 +163,9 @@ TEST(Collation, OrdersLikeTheSortedListBox) {
     EXPECT_LT(CompareItemTexts("apple", "Banana"), 0);
     EXPECT_LT(CompareItemTexts("\xE9t\xE9", "Sales"), 0);  // "été" sorts with the e
     EXPECT_EQ(CompareItemTexts("abc", "ABC"), 0);
+    EXPECT_LT(CompareItemTexts("15", "1-5"), 0);  // a hyphen weighs only when all else is equal
+    EXPECT_LT(CompareItemTexts("ac", "a-c"), 0);
+    EXPECT_LT(CompareItemTexts("a-c", "ad"), 0);
     EXPECT_TRUE(ui::headless::StartsWithIgnoringCase("\xC9tienne", "\xE9t"));
 }
 
