@@ -4,30 +4,30 @@
 #include <fstream>
 #include <new>
 
-#include "speeddial/speed_dial_result.h"
+#include "app/reader_result.h"
 
 int LoadFileImage(const std::string& path, std::vector<char>& image) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        return speeddial::kOpenFailed;
+        return kOpenFailed;
     }
     file.seekg(0, std::ios::end);
     const std::streamoff size = file.tellg();
     if (size < 0 || !file.seekg(0, std::ios::beg)) {
-        return speeddial::kSizeFailed;
+        return kSizeFailed;
     }
     try {
         image.assign(static_cast<std::size_t>(size) + 1, '\0');
     } catch (const std::bad_alloc&) {
-        return speeddial::kOutOfMemory;
+        return kOutOfMemory;
     } catch (const std::length_error&) {
-        return speeddial::kOutOfMemory;
+        return kOutOfMemory;
     }
     file.read(image.data(), size);
     const std::streamsize read = file.gcount();
     if (read <= 0) {
         image.clear();
-        return speeddial::kReadFailed;
+        return kReadFailed;
     }
     image.resize(static_cast<std::size_t>(read) + 1);
     return 0;

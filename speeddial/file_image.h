@@ -4,7 +4,7 @@
 #include <vector>
 
 // Reads the whole file in one piece into image, followed by one NUL so that the last line is
-// terminated. Returns 0, or speeddial::kOpenFailed, kSizeFailed, kOutOfMemory or kReadFailed
+// terminated. Returns 0, or kOpenFailed, kSizeFailed, kOutOfMemory or kReadFailed
 // (nothing read, also for an empty file).
 int LoadFileImage(const std::string& path, std::vector<char>& image);
 

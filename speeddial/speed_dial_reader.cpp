@@ -154,7 +154,7 @@ int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collectio
     }
     std::vector<char*> lines;
     if (!CutLines(image, SkipByteOrderMark(image), lines)) {
-        return speeddial::kOutOfMemory;
+        return kOutOfMemory;
     }
     const std::size_t lastLine = lines.size() - 1;
     const std::size_t header = FindHeaderLine(lines);
@@ -162,7 +162,7 @@ int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collectio
     CsvFieldTable fields{};
     SplitLine(fields, lines[header]);
     if (!IsValidHeader(fields)) {
-        return speeddial::kBadSpeedDialFormat;
+        return kBadSpeedDialFormat;
     }
 
     // Room for every line that may hold a record, so that the buffer is allocated once.
@@ -173,7 +173,7 @@ int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collectio
     try {
         records.reserve(static_cast<std::size_t>(dataLines));
     } catch (const std::bad_alloc&) {
-        return speeddial::kOutOfMemory;
+        return kOutOfMemory;
     }
     rejectedCount = 0;
     // The text after the last line feed is read too: many exports end without one.

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "app/reader_result.h"
 #include "app/recipient_collection.h"
 #include "csv/csv_splitter.h"
 #include "speeddial/speed_dial_dialogs.h"
 #include "speeddial/speed_dial_record.h"
-#include "speeddial/speed_dial_result.h"
 
 // Imports a "Speed Dial Data EWS-CSV" file: checks its header, turns each acceptable data line
 // into a record and five per-entry texts, and lets the user pick entries. Returns the number of
-// chosen entries, 0, or a negative speeddial result code. records receives the record buffer and
+// chosen entries, 0, or a negative ReaderResult code. records receives the record buffer and
 // keeps it after the call, for the picker's indices and the result file; the run owns it.
 int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collection,
                         int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_writer.h"
 
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int rejected = -1;
     const int result = ParseSpeedDialImage(image, collection, rejected, records);
     if (result < 0) {
-        Require(result == speeddial::kBadSpeedDialFormat);
+        Require(result == kBadSpeedDialFormat);
         Require(records.empty() && collection.speedDialNumbers.empty() && rejected == -1);
         return 0;
     }

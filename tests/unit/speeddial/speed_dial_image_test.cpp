@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
 
 namespace {
@@ -30,7 +31,7 @@ TEST_P(SpeedDialHeader, IsCheckedFieldByField) {
         EXPECT_EQ(result, 1);
         EXPECT_EQ(rejected, 0);
     } else {
-        EXPECT_EQ(result, speeddial::kBadSpeedDialFormat);
+        EXPECT_EQ(result, kBadSpeedDialFormat);
         EXPECT_EQ(rejected, -99);
         EXPECT_TRUE(records.empty());
         EXPECT_TRUE(collection.speedDialNumbers.empty());
@@ -49,8 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ParseSpeedDialImageTest, FindsTheHeaderAfterEmptyLines) {
     EXPECT_EQ(Parse("\n\r\n\n*,1,0,2\n1,X,0123\n"), 1);
-    EXPECT_EQ(Parse("\n\n\n"), speeddial::kBadSpeedDialFormat);
-    EXPECT_EQ(Parse(""), speeddial::kBadSpeedDialFormat);
+    EXPECT_EQ(Parse("\n\n\n"), kBadSpeedDialFormat);
+    EXPECT_EQ(Parse(""), kBadSpeedDialFormat);
 }
 
 TEST_F(ParseSpeedDialImageTest, AFileWithoutLineFeedIsAllHeader) {

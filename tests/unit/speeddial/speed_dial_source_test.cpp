@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
 
 namespace {
@@ -57,20 +58,20 @@ class ReadSpeedDialSourceTest : public testing::Test {
 };
 
 TEST_F(ReadSpeedDialSourceTest, AMissingFileCannotBeOpened) {
-    EXPECT_EQ(Read(), speeddial::kOpenFailed);
+    EXPECT_EQ(Read(), kOpenFailed);
     EXPECT_EQ(rejected, -99);
     EXPECT_EQ(dialogs.offered, -1);
 }
 
 TEST_F(ReadSpeedDialSourceTest, AnEmptyFileReadsNothing) {
     WriteFile("");
-    EXPECT_EQ(Read(), speeddial::kReadFailed);
+    EXPECT_EQ(Read(), kReadFailed);
     EXPECT_EQ(dialogs.offered, -1);
 }
 
 TEST_F(ReadSpeedDialSourceTest, ABadHeaderShowsNoPicker) {
     WriteFile("*,1,0,3\n1,X,0123\n");
-    EXPECT_EQ(Read(), speeddial::kBadSpeedDialFormat);
+    EXPECT_EQ(Read(), kBadSpeedDialFormat);
     EXPECT_EQ(dialogs.offered, -1);
 }
 
