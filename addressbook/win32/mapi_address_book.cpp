@@ -1,5 +1,7 @@
 #include "addressbook/win32/mapi_address_book.h"
 
+#include "ui/win32/owner_guard.h"
+
 namespace addressbook::win32 {
 
 namespace {
@@ -222,6 +224,9 @@ std::unique_ptr<EntryList> MapiAddressBook::Address(ui::WindowHandle hostWindow)
     parameters.lpHierRestriction = nullptr;
 
     ULONG_PTR uiParameter = hostWindow;
+    // The address dialog is modal to the host window and enables it when it closes; the host
+    // stays disabled for the whole run.
+    const ui::KeepOwnerDisabled keepHostDisabled(reinterpret_cast<HWND>(hostWindow));
     ADRLIST* list = nullptr;
     if (FAILED(book_.Address(&uiParameter, &parameters, &list))) {
         buffers_.FreeAddressList(list);
