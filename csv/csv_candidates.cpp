@@ -75,17 +75,6 @@ class LineCandidateMaker {
 
 }  // namespace
 
-char* CutHeaderLine(CsvImage& image) {
-    char* header = nullptr;
-    while (char* line = image.NextLine()) {
-        header = line;
-        if (*line != '\0') {
-            break;
-        }
-    }
-    return header;
-}
-
 void UpperCaseAscii(char* text) {
     for (; *text != '\0'; ++text) {
         if (*text >= 'a' && *text <= 'z') {

@@ -23,8 +23,6 @@ struct CsvColumns {
     std::vector<int> faxColumns;  // in header order
 };
 
-// The header is the first line that is not empty, or the last line when all are empty.
-char* CutHeaderLine(CsvImage& image);
 // Upper-cases the ASCII letters of a NUL-terminated text in place.
 void UpperCaseAscii(char* text);
 // The first field that reads exactly NAME, and every field containing FAX. The header must

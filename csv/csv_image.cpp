@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 
 #include "app/reader_result.h"
 
@@ -133,6 +134,21 @@ char* CsvImage::NextLine() {
     return line;
 }
 
+bool CsvImage::CutLines(std::vector<char*>& lines) {
+    lines.clear();
+    try {
+        lines.reserve(CountAhead().lines);
+    } catch (const std::length_error&) {
+        return false;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    while (char* line = NextLine()) {
+        lines.push_back(line);
+    }
+    return true;
+}
+
 CsvImage::Ahead CsvImage::CountAhead() const {
     if (next_ == nullptr) {
         return {};
@@ -155,4 +171,15 @@ CsvImage::Ahead CsvImage::CountAhead() const {
         byte += run;
     }
     return ahead;
+}
+
+char* CutHeaderLine(CsvImage& image) {
+    char* header = nullptr;
+    while (char* line = image.NextLine()) {
+        header = line;
+        if (*line != '\0') {
+            break;
+        }
+    }
+    return header;
 }

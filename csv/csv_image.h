@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A whole CSV file in one buffer with one NUL after its last byte, cut into lines in place.
 class CsvImage {
@@ -17,6 +18,9 @@ class CsvImage {
     // The next line, its end (LF or CR LF) overwritten with NUL; nullptr once the last line, the
     // text after the last line feed (possibly empty), has been handed out.
     char* NextLine();
+    // Every line not yet handed out, cut at once, as NextLine would hand them out. false, with
+    // nothing cut, when the table cannot be allocated.
+    bool CutLines(std::vector<char*>& lines);
     // Lines and commas not yet handed out, for sizing the candidate array.
     struct Ahead {
         std::size_t lines = 0;
@@ -33,3 +37,7 @@ class CsvImage {
     std::size_t length_ = 0;
     char* next_ = nullptr;  // nullptr when no line is left
 };
+
+// The header is the first line that is not empty, or the last line when all are empty; nullptr
+// for an image without lines.
+char* CutHeaderLine(CsvImage& image);

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <new>
 #include <string_view>
+#include <vector>
 
 #include "app/recipient_entry.h"
 #include "speeddial/decimal_text.h"
-#include "speeddial/file_image.h"
 
 namespace {
 
@@ -79,22 +79,6 @@ int SplitLine(CsvFieldTable& fields, char* line) {
     return SplitCsvLine(fields);
 }
 
-std::size_t FindHeaderLine(const std::vector<char*>& lines) {
-    const std::size_t last = lines.size() - 1;
-    for (std::size_t i = 0; i < last; ++i) {
-        if (lines[i][0] != '\0') {
-            return i;
-        }
-    }
-    return last;
-}
-
-// Editors add a UTF-8 byte-order mark that the device never writes; it would spoil the "*".
-std::size_t SkipByteOrderMark(const std::vector<char>& image) {
-    constexpr std::string_view kMark = "\xEF\xBB\xBF";
-    return std::string_view(image.data(), image.size()).starts_with(kMark) ? kMark.size() : 0;
-}
-
 }  // namespace
 
 int ParseSpeedDialLine(const CsvFieldTable& fields, SpeedDialRecord& record,
@@ -147,28 +131,26 @@ int ParseSpeedDialLine(const CsvFieldTable& fields, SpeedDialRecord& record,
     return 1;
 }
 
-int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collection,
-                        int& rejectedCount, SpeedDialRecords& records) {
-    if (image.empty() || image.back() != '\0') {
-        image.push_back('\0');
+int ParseSpeedDialImage(CsvImage& image, RecipientCollection& collection, int& rejectedCount,
+                        SpeedDialRecords& records) {
+    char* const header = CutHeaderLine(image);
+    if (header == nullptr) {
+        return kReadFailed;
     }
     std::vector<char*> lines;
-    if (!CutLines(image, SkipByteOrderMark(image), lines)) {
+    if (!image.CutLines(lines)) {
         return kOutOfMemory;
     }
-    const std::size_t lastLine = lines.size() - 1;
-    const std::size_t header = FindHeaderLine(lines);
 
     CsvFieldTable fields{};
-    SplitLine(fields, lines[header]);
+    SplitLine(fields, header);
     if (!IsValidHeader(fields)) {
         return kBadSpeedDialFormat;
     }
 
     // Room for every line that may hold a record, so that the buffer is allocated once.
     const auto dataLines =
-        std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(header) + 1, lines.end(),
-                      [](const char* line) { return *line != '\0'; });
+        std::count_if(lines.begin(), lines.end(), [](const char* line) { return *line != '\0'; });
     records.clear();
     try {
         records.reserve(static_cast<std::size_t>(dataLines));
@@ -177,8 +159,8 @@ int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collectio
     }
     rejectedCount = 0;
     // The text after the last line feed is read too: many exports end without one.
-    for (std::size_t i = header + 1; i <= lastLine; ++i) {
-        const int fieldCount = SplitLine(fields, lines[i]);
+    for (char* line : lines) {
+        const int fieldCount = SplitLine(fields, line);
         if (fieldCount == 0) {
             continue;
         }
@@ -200,9 +182,8 @@ int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collec
                         int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs) {
     int accepted = 0;
     {
-        std::vector<char> image;
-        const int loaded = LoadFileImage(fileName, image);
-        if (loaded < 0) {
+        CsvImage image;
+        if (const int loaded = image.Load(fileName); loaded != 0) {
             return loaded;
         }
         accepted = ParseSpeedDialImage(image, collection, rejectedCount, records);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "app/reader_result.h"
 #include "app/recipient_collection.h"
+#include "csv/csv_image.h"
 #include "csv/csv_splitter.h"
 #include "speeddial/speed_dial_dialogs.h"
 #include "speeddial/speed_dial_record.h"
@@ -16,11 +16,11 @@
 int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collection,
                         int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs);
 
-// The reading without the file and the picker: image holds the file's bytes followed by one NUL
-// and is cut in place. Fills records and the collection's per-entry lists and sets its count.
-// Returns the number of accepted records, kBadSpeedDialFormat or kOutOfMemory.
-int ParseSpeedDialImage(std::vector<char>& image, RecipientCollection& collection,
-                        int& rejectedCount, SpeedDialRecords& records);
+// The reading without the file and the picker, on an image that is cut in place. Fills records
+// and the collection's per-entry lists and sets its count. Returns the number of accepted records,
+// kBadSpeedDialFormat, kOutOfMemory, or kReadFailed for an image without lines.
+int ParseSpeedDialImage(CsvImage& image, RecipientCollection& collection, int& rejectedCount,
+                        SpeedDialRecords& records);
 
 // One split data line (absent fields are null) into a record that starts as the template, and one
 // text for each per-entry list. Returns 1, or 0 without a trace in the record or the collection.

@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "app/reader_result.h"
+#include "csv/csv_image.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_writer.h"
 
@@ -30,8 +31,11 @@ void RequireTerminated(const char (&field)[N]) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<char> image(data, data + size);
-    image.push_back('\0');
+    CsvImage image;
+    if (image.Assign(std::string_view(reinterpret_cast<const char*>(data), size)) != 0) {
+        Require(size == 0);
+        return 0;
+    }
     RecipientCollection collection;
     SpeedDialRecords records;
     int rejected = -1;

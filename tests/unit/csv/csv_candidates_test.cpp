@@ -36,27 +36,6 @@ CsvColumns NameAndFax(int name, std::vector<int> fax) {
     return {name, std::move(fax)};
 }
 
-TEST(CutHeaderLine, SkipsLeadingEmptyLines) {
-    CsvImage image;
-    ASSERT_EQ(image.Assign("\n\r\nName,Fax\nAnn,1\n"), 0);
-    EXPECT_STREQ(CutHeaderLine(image), "Name,Fax");
-    EXPECT_STREQ(image.NextLine(), "Ann,1");
-}
-
-TEST(CutHeaderLine, FallsBackToTheEmptyRemainderWhenEveryLineIsEmpty) {
-    CsvImage image;
-    ASSERT_EQ(image.Assign("\r\n\n"), 0);
-    EXPECT_STREQ(CutHeaderLine(image), "");
-    EXPECT_EQ(image.NextLine(), nullptr);
-}
-
-TEST(CutHeaderLine, WholeImageWithoutLineFeed) {
-    CsvImage image;
-    ASSERT_EQ(image.Assign("Name,Fax"), 0);
-    EXPECT_STREQ(CutHeaderLine(image), "Name,Fax");
-    EXPECT_EQ(image.NextLine(), nullptr);
-}
-
 TEST(FindColumnsByKeyword, NameMustMatchExactlyAndFaxAnywhere) {
     std::string header = "FULL NAME, NAME,NAME,BUSINESS FAX,NAME,FAX NUMBER,FAXES";
     CsvFieldTable fields{};

@@ -66,6 +66,44 @@ TEST(CsvImageLines, CountsWhatIsAhead) {
     EXPECT_EQ(image.NextLine(), nullptr);
 }
 
+TEST(CsvImageLines, CutLinesGivesWhatNextLineWouldGive) {
+    CsvImage image;
+    ASSERT_EQ(image.Assign("h\r\na\n\nb"), 0);
+    image.NextLine();
+    std::vector<char*> lines{nullptr};
+    ASSERT_TRUE(image.CutLines(lines));
+    EXPECT_EQ((Lines{lines.begin(), lines.end()}), (Lines{"a", "", "b"}));
+    EXPECT_EQ(image.NextLine(), nullptr);
+    ASSERT_TRUE(image.CutLines(lines));
+    EXPECT_TRUE(lines.empty());
+}
+
+TEST(CutHeaderLine, SkipsLeadingEmptyLines) {
+    CsvImage image;
+    ASSERT_EQ(image.Assign("\n\r\nName,Fax\nAnn,1\n"), 0);
+    EXPECT_STREQ(CutHeaderLine(image), "Name,Fax");
+    EXPECT_STREQ(image.NextLine(), "Ann,1");
+}
+
+TEST(CutHeaderLine, FallsBackToTheEmptyRemainderWhenEveryLineIsEmpty) {
+    CsvImage image;
+    ASSERT_EQ(image.Assign("\r\n\n"), 0);
+    EXPECT_STREQ(CutHeaderLine(image), "");
+    EXPECT_EQ(image.NextLine(), nullptr);
+}
+
+TEST(CutHeaderLine, WholeImageWithoutLineFeed) {
+    CsvImage image;
+    ASSERT_EQ(image.Assign("Name,Fax"), 0);
+    EXPECT_STREQ(CutHeaderLine(image), "Name,Fax");
+    EXPECT_EQ(image.NextLine(), nullptr);
+}
+
+TEST(CutHeaderLine, NoHeaderInAnImageWithoutLines) {
+    CsvImage image;
+    EXPECT_EQ(CutHeaderLine(image), nullptr);
+}
+
 TEST(CsvImageLoad, ReadsTheWholeFile) {
     const TempCsvFile file("Name,Fax\r\nAnn,1");
     CsvImage image;

@@ -1,18 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "app/reader_result.h"
+#include "csv/csv_image.h"
 #include "speeddial/speed_dial_reader.h"
 
 namespace {
 
 class ParseSpeedDialImageTest : public testing::Test {
   protected:
-    int Parse(const std::string& text) {
-        std::vector<char> image(text.begin(), text.end());
-        image.push_back('\0');
+    // An image of no bytes is left without lines, as an empty file would be.
+    int Parse(std::string_view text) {
+        CsvImage image;
+        image.Assign(text);
         return ParseSpeedDialImage(image, collection, rejected, records);
     }
 
@@ -51,7 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ParseSpeedDialImageTest, FindsTheHeaderAfterEmptyLines) {
     EXPECT_EQ(Parse("\n\r\n\n*,1,0,2\n1,X,0123\n"), 1);
     EXPECT_EQ(Parse("\n\n\n"), kBadSpeedDialFormat);
-    EXPECT_EQ(Parse(""), kBadSpeedDialFormat);
+}
+
+TEST_F(ParseSpeedDialImageTest, AnImageWithoutLinesReadsNothing) {
+    EXPECT_EQ(Parse(""), kReadFailed);
+    EXPECT_EQ(rejected, -99);
+    EXPECT_TRUE(records.empty());
 }
 
 TEST_F(ParseSpeedDialImageTest, AFileWithoutLineFeedIsAllHeader) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "csv/csv_image.h"
 #include "resources/resource_ids.h"
 #include "speeddial/speed_dial_reader.h"
 #include "ui/headless/headless_platform.h"
@@ -51,8 +52,8 @@ class SpeedDialPickerTest : public testing::Test {
 
     void Load(const std::string& text) {
         collection_ = RecipientCollection{};
-        std::vector<char> image(text.begin(), text.end());
-        image.push_back('\0');
+        CsvImage image;
+        ASSERT_EQ(image.Assign(text), 0);
         int rejected = 0;
         ASSERT_GE(ParseSpeedDialImage(image, collection_, rejected, records_), 0);
     }
