@@ -176,11 +176,17 @@ class ScenarioRun {
         return nullptr;
     }
 
+    // A new window that is still there once the tool has settled: the progress notice can be
+    // caught between being shown and being destroyed, when it no longer looks like itself.
     HWND WaitForNewWindow() {
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < kWindowTimeout) {
-            if (HWND window = NewWindow())
-                return window;
+            if (HWND window = NewWindow()) {
+                Settle(window);
+                if (IsWindow(window) && IsWindowVisible(window) && NewWindow() == window)
+                    return window;
+                continue;
+            }
             if (tool_.HasEnded())
                 return nullptr;
             Pump(kPollInterval);
@@ -222,7 +228,6 @@ class ScenarioRun {
                             tool_.HasEnded() ? "the tool has ended"
                                              : "no new window of the tool for 20 seconds"});
         }
-        Settle(window);
         matched_.insert(window);
         const std::string found = DescribeStep(window);
         if (s.verb == "dialog") {
