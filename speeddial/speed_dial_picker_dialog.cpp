@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <vector>
 
 #include "app/recipient_entry.h"
 #include "csv/type_ahead.h"
@@ -40,11 +41,6 @@ SpeedDialPickerDialog::SpeedDialPickerDialog(ui::Backend& backend, ui::Platform&
     OnCommand(kHelpButton, ui::kNotifyClicked, [this] { OpenHelp(); });
     OnVKeyToItem(kSelectedList,
                  [this](int key, int caret) { return selectedList_.OnKey(key, caret); });
-    selectedList_.SetDeleteObserver([this](int index, std::intptr_t) {
-        if (index >= 0 && static_cast<std::size_t>(index) < selectedRecords_.size()) {
-            selectedRecords_.erase(selectedRecords_.begin() + index);
-        }
-    });
 }
 
 bool SpeedDialPickerDialog::OnInitDialog() {
@@ -54,7 +50,6 @@ bool SpeedDialPickerDialog::OnInitDialog() {
     selectedList_.Bind(*this, speeddial::kSelectedList);
     selectedList_.ResetContent();
     selectedList_.SetTabStops({kSelectedColumnTab});
-    selectedRecords_.clear();
     sourceList_.Bind(*this, speeddial::kSourceList);
     sourceList_.ResetContent();
     typeAhead_.Bind(*this, speeddial::kTypeAheadEdit);
@@ -141,8 +136,9 @@ void SpeedDialPickerDialog::MoveSelection() {
 
 bool SpeedDialPickerDialog::MakeRoomFor(std::size_t r) {
     const SpeedDialRecord& record = records_[r];
-    for (std::size_t j = 0; j < selectedRecords_.size(); ++j) {
-        const std::size_t o = selectedRecords_[j];
+    const int selectedCount = selectedList_.GetCount();
+    for (int item = 0; item < selectedCount; ++item) {
+        const auto o = static_cast<std::size_t>(selectedList_.GetItemData(item));
         if (o == r) {
             return false;
         }
@@ -160,8 +156,7 @@ bool SpeedDialPickerDialog::MakeRoomFor(std::size_t r) {
                         ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes) {
             return false;
         }
-        selectedList_.DeleteString(static_cast<int>(j));
-        selectedRecords_.erase(selectedRecords_.begin() + static_cast<std::ptrdiff_t>(j));
+        selectedList_.DeleteString(item);
         return true;
     }
     return true;
@@ -172,7 +167,6 @@ void SpeedDialPickerDialog::AddSelected(int sourceItem, std::size_t r) {
         sourceList_.GetItemText(sourceItem) + "\t" + RecipientEntryOf(records_[r]);
     const int added = selectedList_.AddString(line);
     selectedList_.SetItemData(added, static_cast<std::intptr_t>(r));
-    selectedRecords_.push_back(r);
 }
 
 void SpeedDialPickerDialog::ShowDetails() {

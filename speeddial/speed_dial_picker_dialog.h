@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/recipient_collection.h"
 #include "csv/selected_list_box.h"
@@ -44,9 +43,7 @@ class SpeedDialPickerDialog : public ui::Dialog {
     std::string fileName_;
     const SpeedDialRecords& records_;
     RecipientCollection& collection_;
-    SelectedListBox selectedList_;
+    SelectedListBox selectedList_;  // each item's data is its record index
     ui::ListBox sourceList_;
     ui::Edit typeAhead_;
-    // The record index of each selected-list item, in list order.
-    std::vector<std::size_t> selectedRecords_;
 };
