@@ -8,18 +8,17 @@
 #include <string>
 
 #include "app/reader_result.h"
+#include "csv/edit_field_in_place.h"
 
 namespace {
 
-// Cleans a field with one of the entry routines and writes the result back over it, cut to the
-// fixed field length; the routines never make a text longer.
+// Cleans a field with one of the entry routines, in place and cut to the fixed field length.
 template <typename Clean>
 const char* CleanInPlace(char* field, std::string& scratch, Clean clean) {
-    scratch.assign(field);
-    clean(scratch);
-    CutToField(scratch);
-    std::memcpy(field, scratch.data(), scratch.size());
-    field[scratch.size()] = '\0';
+    EditFieldInPlace(field, scratch, [&clean](std::string& text) {
+        clean(text);
+        CutToField(text);
+    });
     return field;
 }
 

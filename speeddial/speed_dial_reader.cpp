@@ -1,12 +1,13 @@
 #include "speeddial/speed_dial_reader.h"
 
 #include <algorithm>
-#include <cstring>
 #include <new>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/recipient_entry.h"
+#include "csv/edit_field_in_place.h"
 #include "speeddial/decimal_text.h"
 
 namespace {
@@ -24,22 +25,8 @@ constexpr int kLastUsedColumn = 16;
 
 constexpr int kHighestFormat = 2;
 
-// Applies a routine that never lengthens its text to a field of the line, in place.
-template <typename Edit>
-std::string_view EditField(char* field, Edit edit) {
-    const std::size_t room = std::strlen(field);
-    std::string text(field, room);
-    edit(text);
-    if (text.size() > room) {
-        text.resize(room);
-    }
-    std::memcpy(field, text.data(), text.size());
-    field[text.size()] = '\0';
-    return {field, text.size()};
-}
-
 std::string_view TrimField(char* field) {
-    return EditField(field, TrimBlanks);
+    return EditFieldInPlace(field, TrimBlanks);
 }
 
 bool Is(const char* field, std::string_view expected) {
@@ -89,8 +76,8 @@ int ParseSpeedDialLine(const CsvFieldTable& fields, SpeedDialRecord& record,
     if (fields[kNumberColumn] == nullptr || TrimField(fields[kNumberColumn]).empty()) {
         return 0;
     }
-    if (fields[kFaxColumn] == nullptr ||
-        EditField(fields[kFaxColumn], [](std::string& fax) { CleanFaxNumber(fax); }).empty()) {
+    const auto cleanFax = [](std::string& fax) { CleanFaxNumber(fax); };
+    if (fields[kFaxColumn] == nullptr || EditFieldInPlace(fields[kFaxColumn], cleanFax).empty()) {
         return 0;
     }
     collection.secureFaxTexts.emplace_back();
@@ -107,7 +94,7 @@ int ParseSpeedDialLine(const CsvFieldTable& fields, SpeedDialRecord& record,
                 CopyToField(record.faxNumber, field);
                 break;
             case kNameColumn:
-                CopyToField(record.name, EditField(field, ReplaceNameBrackets));
+                CopyToField(record.name, EditFieldInPlace(field, ReplaceNameBrackets));
                 break;
             case kCommModeColumn: {
                 const std::string_view text = TrimField(field);
