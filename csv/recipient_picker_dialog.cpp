@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/recipient_entry.h"
+#include "csv/picker_messages.h"
 #include "csv/type_ahead.h"
 #include "resources/resource_ids.h"
 #include "ui/progress_notice.h"
@@ -119,10 +120,7 @@ void RecipientPickerDialog::MoveSelection() {
     try {
         chosen = sourceList_.GetSelItems();
     } catch (const std::bad_alloc&) {
-        ShowMessage(
-            "Insufficient memory to add multiple entries.\nReduce your selections and "
-            "try again.",
-            kCaption, ui::MessageIcon::Warning);
+        ShowMessage(kSelectionOutOfMemoryMessage, kCaption, ui::MessageIcon::Warning);
         return;
     }
     selectedKeys_.reserve(selectedKeys_.size() + chosen.size());
@@ -152,10 +150,7 @@ void RecipientPickerDialog::MoveSelection() {
 }
 
 void RecipientPickerDialog::ShowLimitMessage() {
-    ShowMessage(
-        "The selected recipients in list has reached the maximum entry limit.\nYou cannot import "
-        "more than 50 recipients.",
-        kCaption, ui::MessageIcon::Warning);
+    ShowMessage(kSelectionLimitMessage, kCaption, ui::MessageIcon::Warning);
 }
 
 void RecipientPickerDialog::OpenHelp() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/recipient_entry.h"
+#include "csv/picker_messages.h"
 #include "csv/type_ahead.h"
 #include "resources/resource_ids.h"
 #include "speeddial/speed_dial_record_dialog.h"
@@ -112,10 +113,8 @@ void SpeedDialPickerDialog::MoveSelection() {
     try {
         chosen = sourceList_.GetSelItems();
     } catch (const std::bad_alloc&) {
-        ShowMessage(
-            "Insufficient memory to add multiple entries.\nReduce your selections and "
-            "try again.",
-            speeddial::kPickerCaption, ui::MessageIcon::Warning);
+        ShowMessage(kSelectionOutOfMemoryMessage, speeddial::kPickerCaption,
+                    ui::MessageIcon::Warning);
         return;
     }
     for (const int item : chosen) {
@@ -192,10 +191,7 @@ void SpeedDialPickerDialog::OpenHelp() {
 }
 
 void SpeedDialPickerDialog::ShowLimitMessage() {
-    ShowMessage(
-        "The selected recipients in list has reached the maximum entry limit.\nYou cannot import "
-        "more than 50 recipients.",
-        speeddial::kPickerCaption, ui::MessageIcon::Warning);
+    ShowMessage(kSelectionLimitMessage, speeddial::kPickerCaption, ui::MessageIcon::Warning);
 }
 
 bool SpeedDialPickerDialog::IsRecord(std::intptr_t itemData) const {
