@@ -1,6 +1,5 @@
 #include "csv/csv_candidates.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <new>
@@ -108,17 +107,13 @@ int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& 
     }
     LineCandidateMaker maker(columns);
     CsvFieldTable fields{};
-    int previousFound = 0;
     while (char* line = image.NextLine()) {
-        // A split sets only the slots of the fields it finds; pointers into earlier lines must
-        // never be read as fields of this one.
-        std::fill_n(fields.begin() + 1, previousFound, nullptr);
         fields[0] = line;
         int found = 0;
         if (SplitCsvLine(fields, &found) == 0) {
             continue;
         }
-        previousFound = found;
+        // Slots from found on may still point into earlier lines; the maker reads below found.
         // An unterminated quote is taken as it stands: that field runs to the end of the line.
         if (!maker.Make(fields, found, result.candidates) && result.rejectedLines < INT_MAX) {
             ++result.rejectedLines;
