@@ -45,22 +45,20 @@ void AddressBookWalk::ImportChosenEntries(const EntryList& chosen, ui::Backend& 
     FreeExpandedLists();
 }
 
-bool AddressBookWalk::ExpandDistributionList(std::string_view entryId) {
+void AddressBookWalk::ExpandDistributionList(std::string_view entryId) {
     const std::unique_ptr<OpenedEntry> list = book_.OpenEntry(entryId);
     if (!list) {
-        return false;
+        return;
     }
     const std::unique_ptr<ContentsTable> table = list->OpenContentsTable();
     if (!table) {
-        return false;
+        return;
     }
+    // A failed read ends the list like its last row.
     for (;;) {
         const ContentsTable::Rows read = table->QueryRow();
-        if (!read.ok) {
-            return false;
-        }
-        if (!read.rows || read.rows->Count() == 0) {
-            return true;
+        if (!read.ok || !read.rows || read.rows->Count() == 0) {
+            return;
         }
         HandleMember(read.rows->At(0));
     }

@@ -26,8 +26,8 @@ class AddressBookWalk {
     void ImportChosenEntries(const EntryList& chosen, ui::Backend& backend);
 
   private:
-    // True when the list's table was read to its end.
-    bool ExpandDistributionList(std::string_view entryId);
+    // A list that cannot be opened or read adds the members read so far and nothing else.
+    void ExpandDistributionList(std::string_view entryId);
     void HandleMember(const EntryReference& member);
     void HandleMailUser(std::string_view entryId);
     void CountOtherObject();
