@@ -10,7 +10,6 @@ using WindowHandle = std::uintptr_t;
 // Numbers shared with Win32 so that both backends route the same values.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
-inline constexpr int kStaticId = -1;  // controls without an id of their own
 
 inline constexpr int kNotifyClicked = 0;          // BN_CLICKED
 inline constexpr int kNotifySelChange = 1;        // LBN_SELCHANGE, CBN_SELCHANGE
