@@ -53,10 +53,6 @@ bool SourceSelectionDialog::OnInitDialog() {
 bool SourceSelectionDialog::WabLibraryLoads() {
     std::string& path = context_.addressBookLibraryPath;
     path = context_.platform.ReadMachineRegistryDefault(kWabLibraryKey).value_or("");
-    // A REG_SZ value read whole may carry its terminator.
-    if (const auto end = path.find('\0'); end != std::string::npos) {
-        path.resize(end);
-    }
     if (path.empty()) {
         path = kDefaultWabLibrary;
     }

@@ -41,7 +41,8 @@ class Platform {
 
     virtual int ReadProfileInt(std::string_view section, std::string_view key,
                                int defaultValue) = 0;
-    // The default value of a key under HKEY_LOCAL_MACHINE, when the key and the value exist.
+    // The default value of a key under HKEY_LOCAL_MACHINE, when the key and the value exist, up
+    // to its first NUL: a string value may or may not carry its terminator in the data.
     virtual std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) = 0;
     virtual bool CanLoadLibrary(std::string_view path) = 0;
 };

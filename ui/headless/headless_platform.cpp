@@ -109,7 +109,7 @@ std::optional<std::string> HeadlessPlatform::ReadMachineRegistryDefault(std::str
     if (found == registry_.end()) {
         return std::nullopt;
     }
-    return found->second;
+    return found->second.substr(0, found->second.find('\0'));
 }
 
 bool HeadlessPlatform::CanLoadLibrary(std::string_view path) {

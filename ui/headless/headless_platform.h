@@ -32,6 +32,7 @@ class HeadlessPlatform : public Platform {
     void SetCommandLine(std::string arguments) { arguments_ = std::move(arguments); }
     void SetModulePath(std::string path) { modulePath_ = std::move(path); }
     void SetProfileInt(const std::string& section, const std::string& key, int value);
+    // The value's data as stored, with or without its terminator.
     void SetMachineRegistryDefault(const std::string& keyPath, std::string value);
     void AddLoadableLibrary(const std::string& path);
 

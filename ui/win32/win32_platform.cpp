@@ -23,7 +23,6 @@ std::optional<std::string> ReadDefaultValue(HKEY key) {
                                   reinterpret_cast<BYTE*>(data.data()), &size);
         if (status == ERROR_SUCCESS) {
             data.resize(size);
-            // A string value may or may not carry its terminator in the data.
             return data.substr(0, data.find('\0'));
         }
     }
