@@ -41,15 +41,6 @@ int AnswerId(const std::string& answer) {
     return IDOK;
 }
 
-HWND ChildWithId(HWND window, int id) {
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetDlgCtrlID(child) & 0xFFFF) == id)
-            return child;
-    }
-    return nullptr;
-}
-
 // Leaves no window in the foreground: at first Wine has the desktop there, and when a window
 // of ours that was in the foreground goes, nothing takes its place.
 void ClearForeground() {

@@ -39,10 +39,6 @@ int ControlId(HWND control) {
     return GetDlgCtrlID(control) & 0xFFFF;
 }
 
-bool IsMultipleSelection(HWND listBox) {
-    return (GetWindowLongW(listBox, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) != 0;
-}
-
 bool IsCheckable(HWND button) {
     switch (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) {
         case BS_CHECKBOX:
@@ -113,6 +109,8 @@ scenario::ControlState ReadControl(HWND control) {
     return state;
 }
 
+}  // namespace
+
 HWND ChildWithId(HWND window, int id) {
     for (HWND child : Children(window)) {
         if (ControlId(child) == id)
@@ -121,7 +119,9 @@ HWND ChildWithId(HWND window, int id) {
     return nullptr;
 }
 
-}  // namespace
+bool IsMultipleSelection(HWND listBox) {
+    return (GetWindowLongW(listBox, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) != 0;
+}
 
 std::vector<HWND> VisibleWindowsOf(DWORD processId) {
     Search search{processId, {}};

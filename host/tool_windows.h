@@ -18,6 +18,9 @@ constexpr int kFileNameId = 1148;
 // The visible top-level windows of a process, topmost first.
 std::vector<HWND> VisibleWindowsOf(DWORD processId);
 WindowKind Classify(HWND window);
+// The child control with this id; null when there is none.
+HWND ChildWithId(HWND window, int id);
+bool IsMultipleSelection(HWND listBox);
 
 // What a user sees of a window and its controls.
 scenario::WindowState ReadWindow(HWND window);

@@ -17,19 +17,10 @@ struct Target {
     scenario::ControlState state;
 };
 
-HWND FindChild(HWND dialog, int id) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetDlgCtrlID(child) & 0xFFFF) == id)
-            return child;
-    }
-    return nullptr;
-}
-
 std::optional<Mismatch> FindTarget(HWND dialog, const Statement& s, Target& target,
                                    bool userInput) {
     const int id = std::stoi(s.words[0]);
-    target.control = FindChild(dialog, id);
+    target.control = ChildWithId(dialog, id);
     if (target.control == nullptr) {
         return Mismatch{"control " + s.words[0],
                         "no control " + s.words[0] + " in " + QuoteWord(WindowText(dialog))};
@@ -42,10 +33,6 @@ std::optional<Mismatch> FindTarget(HWND dialog, const Statement& s, Target& targ
                             (target.state.enabled ? "" : " disabled")};
     }
     return std::nullopt;
-}
-
-bool IsMultipleSelection(HWND listBox) {
-    return (GetWindowLongW(listBox, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) != 0;
 }
 
 bool Notifies(HWND listBox) {
@@ -179,7 +166,7 @@ void Key(HWND dialog, const Statement& s, const Target& target) {
         const LRESULT defaultId = Ask(dialog, DM_GETDEFID, 0, 0);
         id = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
     }
-    HWND button = FindChild(dialog, id);
+    HWND button = ChildWithId(dialog, id);
     if (key == "enter" && button != nullptr && !IsWindowEnabled(button))
         return;
     Deliver(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
