@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <set>
@@ -207,8 +208,8 @@ class ScenarioRun {
         if (options_.shotsDir.empty())
             return;
         ++shots_;
-        char number[8];
-        wsprintfA(number, "%02d", shots_);
+        char number[16];
+        std::snprintf(number, sizeof number, "%02d", shots_);
         SaveWindowPicture(window, options_.shotsDir + "\\" + number + "-" + what + ".bmp");
     }
 
