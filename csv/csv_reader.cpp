@@ -14,14 +14,14 @@ int ChooseColumns(char* header, std::string_view path, int kind, CsvDialogs& dia
                   CsvColumns& columns) {
     CsvFieldTable fields{};
     fields[0] = header;
-    if (kind != kCsvMappedColumnsKind) {
+    if (kind != kSourceCsvMapped) {
         UpperCaseAscii(header);
     }
     const int count = SplitCsvLine(fields);
     if (count == kCsvBadFormat) {
         return kBadCsvFormat;
     }
-    if (kind == kCsvMappedColumnsKind) {
+    if (kind == kSourceCsvMapped) {
         const std::optional<ColumnMapping> mapping =
             dialogs.MapFields(path, std::span<char* const>(fields.data(), count));
         if (!mapping) {

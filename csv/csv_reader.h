@@ -4,15 +4,14 @@
 #include <string_view>
 
 #include "app/recipient_collection.h"
+#include "app/source_kind.h"
 #include "csv/csv_dialogs.h"
 #include "csv/csv_image.h"
 
-// The source kind whose columns the user maps; any other kind searches the header.
-inline constexpr int kCsvMappedColumnsKind = 4;
-
-// Loads a CSV file, chooses its name and fax columns and lets the user pick recipients. Returns
-// the number of picked entries (0 also for a cancelled dialog) or a ReaderResult error code.
-// rejectedCount is set to the data lines without a usable fax number once they are read.
+// Loads a CSV file, chooses its name and fax columns (the user maps them for kSourceCsvMapped;
+// any other kind searches the header) and lets the user pick recipients. Returns the number of
+// picked entries (0 also for a cancelled dialog) or a ReaderResult error code. rejectedCount is
+// set to the data lines without a usable fax number once they are read.
 int ReadCsvSource(const std::string& path, RecipientCollection& collection, int& rejectedCount,
                   int kind, CsvDialogs& dialogs);
 

@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3) {
         return 0;
     }
-    const int kind = (data[0] & 1) != 0 ? kCsvMappedColumnsKind : kCsvMappedColumnsKind + 1;
+    const int kind = (data[0] & 1) != 0 ? kSourceCsvMapped : kSourceCsvAutoSearch;
     FuzzDialogs dialogs(data[1], data[2]);
     CsvImage image;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 3), size - 3);
