@@ -10,26 +10,9 @@
 
 namespace host {
 
-namespace {
-
-// The tool takes its first argument up to the first blank, so the path must have none.
-std::string ResultFilePath() {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    char shortFolder[MAX_PATH];
-    if (GetShortPathNameA(folder, shortFolder, MAX_PATH) == 0)
-        lstrcpyA(shortFolder, folder);
-    std::string path = shortFolder;
-    if (!path.empty() && path.back() != '\\')
-        path += '\\';
-    return path + "faxhost-result.dat";
-}
-
-}  // namespace
-
 int RunInteractive(const std::string& tool) {
     std::unique_ptr<ToolProcess> running;
-    const std::string resultPath = ResultFilePath();
+    const std::string resultPath = TempFolder() + "faxhost-result.dat";
     std::unique_ptr<HostWindow> window;
     window = std::make_unique<HostWindow>(false, [&] {
         if (running && !running->HasEnded())

@@ -4,8 +4,6 @@
 
 namespace host {
 
-namespace {
-
 std::string TempFolder() {
     char path[MAX_PATH];
     const DWORD length = GetTempPathA(MAX_PATH, path);
@@ -20,8 +18,6 @@ std::string TempFolder() {
         folder += '\\';
     return folder;
 }
-
-}  // namespace
 
 void WorkDirectory::Create(bool keep) {
     keep_ = keep;

@@ -4,6 +4,10 @@
 
 namespace host {
 
+// The temporary folder without blanks (its short form when it has any), with its trailing
+// backslash: the tool takes its first argument up to the first blank.
+std::string TempFolder();
+
 // A fresh directory for one scenario under the temporary folder, written the way the tool takes
 // its first argument: a path without blanks, with its trailing backslash. Removed at the end
 // unless kept.
