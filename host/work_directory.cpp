@@ -5,9 +5,11 @@
 namespace host {
 
 std::string TempFolder() {
-    char path[MAX_PATH];
-    const DWORD length = GetTempPathA(MAX_PATH, path);
-    std::string folder(path, length);
+    // Asked for its size first: a path longer than the buffer is not written at all.
+    const DWORD size = GetTempPathA(0, nullptr);
+    std::string folder(size, '\0');
+    const DWORD length = size == 0 ? 0 : GetTempPathA(size, folder.data());
+    folder.resize(length < size ? length : 0);
     if (folder.find(' ') != std::string::npos) {
         char shortPath[MAX_PATH];
         const DWORD shortLength = GetShortPathNameA(folder.c_str(), shortPath, MAX_PATH);
