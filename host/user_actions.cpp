@@ -44,35 +44,6 @@ void Notify(HWND dialog, HWND control, WORD code) {
             reinterpret_cast<LPARAM>(control));
 }
 
-// The indices of texts in items, each text taking the next item with that text not yet taken.
-std::optional<std::vector<int>> IndicesOf(const std::vector<std::string>& texts,
-                                          const std::vector<std::string>& items,
-                                          std::string& missing) {
-    std::vector<bool> taken(items.size(), false);
-    std::vector<int> indices;
-    for (const std::string& text : texts) {
-        size_t i = 0;
-        while (i < items.size() && (taken[i] || items[i] != text))
-            ++i;
-        if (i == items.size()) {
-            missing = text;
-            return std::nullopt;
-        }
-        taken[i] = true;
-        indices.push_back(static_cast<int>(i));
-    }
-    return indices;
-}
-
-Mismatch NoItem(const Statement& s, const std::string& text, const scenario::ControlState& state) {
-    std::string items;
-    for (const std::string& item : state.items) {
-        items += ' ';
-        items += QuoteWord(item);
-    }
-    return Mismatch{"item " + QuoteWord(text) + " in " + s.words[0], s.words[0] + " items" + items};
-}
-
 Mismatch WrongKind(const Statement& s, const std::string& wanted, const Target& target) {
     return Mismatch{s.verb + " on a " + wanted, s.words[0] + " is a " + target.state.className};
 }
@@ -91,15 +62,14 @@ void ClickItem(HWND dialog, HWND listBox, int index) {
 }
 
 std::optional<Mismatch> Choose(HWND dialog, const Statement& s, const Target& target) {
-    std::string missing;
-    const auto index = IndicesOf({s.words[1]}, target.state.items, missing);
-    if (!index)
-        return NoItem(s, missing, target.state);
+    std::vector<int> index;
+    if (auto missing = scenario::FindItems(s, 1, target.state, index))
+        return missing;
     if (target.state.className == "COMBOBOX") {
-        Ask(target.control, CB_SETCURSEL, index->front(), 0);
+        Ask(target.control, CB_SETCURSEL, index.front(), 0);
         Notify(dialog, target.control, CBN_SELCHANGE);
     } else if (target.state.className == "LISTBOX") {
-        ClickItem(dialog, target.control, index->front());
+        ClickItem(dialog, target.control, index.front());
     } else {
         return WrongKind(s, "combo or list box", target);
     }
@@ -113,12 +83,10 @@ std::optional<Mismatch> Select(HWND dialog, const Statement& s, const Target& ta
     }
     std::vector<bool> wanted(target.state.items.size(), s.verb == "select-all");
     if (s.verb == "select") {
-        std::string missing;
-        const auto indices =
-            IndicesOf({s.words.begin() + 1, s.words.end()}, target.state.items, missing);
-        if (!indices)
-            return NoItem(s, missing, target.state);
-        for (int index : *indices)
+        std::vector<int> indices;
+        if (auto missing = scenario::FindItems(s, 1, target.state, indices))
+            return missing;
+        for (int index : indices)
             wanted[index] = true;
     }
     if (s.verb != "select") {
@@ -220,11 +188,10 @@ std::optional<Mismatch> PerformAction(HWND dialog, const Statement& s, std::stri
     if (s.verb == "dblclick") {
         if (target.state.className != "LISTBOX")
             return WrongKind(s, "list box", target);
-        std::string missing;
-        const auto index = IndicesOf({s.words[1]}, target.state.items, missing);
-        if (!index)
-            return NoItem(s, missing, target.state);
-        ClickItem(dialog, target.control, index->front());
+        std::vector<int> index;
+        if (auto missing = scenario::FindItems(s, 1, target.state, index))
+            return missing;
+        ClickItem(dialog, target.control, index.front());
         if (Notifies(target.control))
             Notify(dialog, target.control, LBN_DBLCLK);
         return std::nullopt;

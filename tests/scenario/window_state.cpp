@@ -200,6 +200,27 @@ std::optional<Mismatch> CheckExpectation(const Statement& statement, const Windo
     return CheckControl(statement, *control);
 }
 
+std::optional<Mismatch> FindItems(const Statement& statement, std::size_t first,
+                                  const ControlState& control, std::vector<int>& indices) {
+    const std::vector<std::string>& items = control.items;
+    std::vector<bool> taken(items.size(), false);
+    indices.clear();
+    for (std::size_t word = first; word < statement.words.size(); ++word) {
+        const std::string& text = statement.words[word];
+        size_t i = 0;
+        while (i < items.size() && (taken[i] || items[i] != text))
+            ++i;
+        if (i == items.size()) {
+            const std::string& id = statement.words[0];
+            return Mismatch{"item " + QuoteWord(text) + " in " + id,
+                            id + " items" + QuotedList(items)};
+        }
+        taken[i] = true;
+        indices.push_back(static_cast<int>(i));
+    }
+    return std::nullopt;
+}
+
 std::string DumpItems(const ControlState& control) {
     std::string text;
     for (size_t i = 0; i < control.items.size(); ++i) {

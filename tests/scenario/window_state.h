@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,12 @@ struct Mismatch {
 // see-enabled statement ("{dir}" already replaced); nothing when it holds.
 std::optional<Mismatch> CheckExpectation(const Statement& statement, const WindowState& window);
 const ControlState* FindControl(const WindowState& window, int id);
+
+// The items an action names by their texts, the statement's words from `first` on ("{dir}"
+// already replaced): each text takes the next item with that text not yet taken. A Mismatch
+// naming the first text that is not there.
+std::optional<Mismatch> FindItems(const Statement& statement, std::size_t first,
+                                  const ControlState& control, std::vector<int>& indices);
 
 // "item ID INDEX TEXT" lines of a dump statement.
 std::string DumpItems(const ControlState& control);

@@ -33,10 +33,23 @@ int ControlId(const Statement& statement, std::size_t index) {
     }
 }
 
-int ItemIndex(const ui::headless::ControlState& control, const std::string& text) {
-    const auto found = std::find_if(control.items.begin(), control.items.end(),
-                                    [&text](const auto& item) { return item.text == text; });
-    return found == control.items.end() ? -1 : static_cast<int>(found - control.items.begin());
+ControlState SnapshotControl(const ui::headless::ControlState& source) {
+    ControlState control;
+    control.id = source.id;
+    control.className = source.className;
+    control.text = source.text;
+    control.topIndex = source.topIndex;
+    control.checked = source.checked;
+    control.visible = source.visible;
+    control.enabled = source.enabled;
+    for (std::size_t i = 0; i < source.items.size(); ++i) {
+        control.items.push_back(source.items[i].text);
+        if (source.IsMultipleSelection() ? source.items[i].selected
+                                         : static_cast<int>(i) == source.currentSelection) {
+            control.selected.push_back(static_cast<int>(i));
+        }
+    }
+    return control;
 }
 
 }  // namespace
@@ -45,22 +58,7 @@ WindowState SnapshotWindow(const ui::headless::HeadlessWindow& window) {
     WindowState state;
     state.title = window.title;
     for (const ui::headless::ControlState& source : window.controls) {
-        ControlState control;
-        control.id = source.id;
-        control.className = source.className;
-        control.text = source.text;
-        control.topIndex = source.topIndex;
-        control.checked = source.checked;
-        control.visible = source.visible;
-        control.enabled = source.enabled;
-        for (std::size_t i = 0; i < source.items.size(); ++i) {
-            control.items.push_back(source.items[i].text);
-            if (source.IsMultipleSelection() ? source.items[i].selected
-                                             : static_cast<int>(i) == source.currentSelection) {
-                control.selected.push_back(static_cast<int>(i));
-            }
-        }
-        state.controls.push_back(std::move(control));
+        state.controls.push_back(SnapshotControl(source));
     }
     return state;
 }
@@ -91,6 +89,23 @@ void ScenarioUser::Fail(const Statement* statement, std::string expected, std::s
 std::string ScenarioUser::Word(const Statement& statement, std::size_t index) const {
     return index < statement.words.size() ? ReplaceDir(statement.words[index], dir_)
                                           : std::string();
+}
+
+Statement ScenarioUser::Resolved(const Statement& statement) const {
+    Statement resolved = statement;
+    for (std::string& word : resolved.words) {
+        word = ReplaceDir(word, dir_);
+    }
+    return resolved;
+}
+
+std::vector<int> ScenarioUser::NamedItems(const Statement& statement,
+                                          const ui::headless::ControlState& control) const {
+    std::vector<int> indices;
+    if (const auto missing = FindItems(Resolved(statement), 1, SnapshotControl(control), indices)) {
+        Fail(&statement, missing->expected, missing->found);
+    }
+    return indices;
 }
 
 const Statement& ScenarioUser::TakeWindowStep(const std::string& verb, const std::string& found) {
@@ -141,11 +156,7 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
     try {
         if (verb.starts_with("see")) {
             const WindowState state = SnapshotWindow(*backend.FindWindow(dialog));
-            Statement resolved = statement;
-            for (std::string& word : resolved.words) {
-                word = ReplaceDir(word, dir_);
-            }
-            if (const auto mismatch = CheckExpectation(resolved, state)) {
+            if (const auto mismatch = CheckExpectation(Resolved(statement), state)) {
                 Fail(&statement, mismatch->expected, mismatch->found);
             }
         } else if (verb == "dump") {
@@ -155,10 +166,7 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
             }
         } else if (verb == "choose") {
             const auto& control = backend.FindControl(dialog, id);
-            const int index = ItemIndex(control, Word(statement, 1));
-            if (index < 0) {
-                Fail(&statement, "an item " + QuoteWord(Word(statement, 1)), "none");
-            }
+            const int index = NamedItems(statement, control).front();
             if (control.IsComboBox()) {
                 backend.PickComboItem(dialog, id, index);
             } else {
@@ -166,14 +174,7 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
             }
         } else if (verb == "select") {
             const auto& control = backend.FindControl(dialog, id);
-            std::vector<int> wanted;
-            for (std::size_t i = 1; i < statement.words.size(); ++i) {
-                const int index = ItemIndex(control, Word(statement, i));
-                if (index < 0) {
-                    Fail(&statement, "an item " + QuoteWord(Word(statement, i)), "none");
-                }
-                wanted.push_back(index);
-            }
+            const std::vector<int> wanted = NamedItems(statement, control);
             for (int i = 0; i < static_cast<int>(control.items.size()); ++i) {
                 const bool want = std::find(wanted.begin(), wanted.end(), i) != wanted.end();
                 if (control.items[i].selected != want) {
@@ -195,10 +196,7 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
         } else if (verb == "click") {
             backend.Click(dialog, id);
         } else if (verb == "dblclick") {
-            const int index = ItemIndex(backend.FindControl(dialog, id), Word(statement, 1));
-            if (index < 0) {
-                Fail(&statement, "an item " + QuoteWord(Word(statement, 1)), "none");
-            }
+            const int index = NamedItems(statement, backend.FindControl(dialog, id)).front();
             backend.DoubleClickListItem(dialog, id, index);
         } else if (verb == "key") {
             const std::string key = Word(statement, 1);

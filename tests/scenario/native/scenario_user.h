@@ -42,6 +42,10 @@ class ScenarioUser : public ui::headless::HeadlessUser {
     void Act(const Statement& statement, ui::WindowHandle dialog);
     void CheckHostDisabled(const Statement& statement) const;
     std::string Word(const Statement& statement, std::size_t index) const;
+    Statement Resolved(const Statement& statement) const;
+    // The items the statement names from its second word on, as the Windows runner finds them.
+    std::vector<int> NamedItems(const Statement& statement,
+                                const ui::headless::ControlState& control) const;
 
     const Scenario& scenario_;
     std::string dir_;

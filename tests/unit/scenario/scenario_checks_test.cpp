@@ -53,6 +53,24 @@ TEST(ScenarioExpectations, HoldOrReportWhatWasFound) {
     EXPECT_NE(missing->found.find("no control 1005"), std::string::npos);
 }
 
+// Both runners find the items an action names here: a repeated text takes the next equal item.
+TEST(ScenarioActions, FindTheNamedItemsInOrder) {
+    ControlState list;
+    list.id = 1004;
+    list.items = {"Bob []", "Ann [1]", "Bob []"};
+    std::vector<int> indices;
+    EXPECT_FALSE(FindItems(Step("select 1004 \"Bob []\" \"Bob []\""), 1, list, indices));
+    EXPECT_EQ(indices, (std::vector<int>{0, 2}));
+    EXPECT_FALSE(FindItems(Step("choose 1004 \"Ann [1]\""), 1, list, indices));
+    EXPECT_EQ(indices, (std::vector<int>{1}));
+
+    const auto third =
+        FindItems(Step("select 1004 \"Bob []\" \"Bob []\" \"Bob []\""), 1, list, indices);
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->expected, "item \"Bob []\" in 1004");
+    EXPECT_EQ(third->found, "1004 items \"Bob []\" \"Ann [1]\" \"Bob []\"");
+}
+
 TEST(ScenarioExpectations, DescribeAndDump) {
     const WindowState window = PickerWindow();
     EXPECT_EQ(DumpItems(window.controls[0]),
