@@ -9,6 +9,7 @@
 #include "app/recipient_entry.h"
 #include "csv/edit_field_in_place.h"
 #include "speeddial/decimal_text.h"
+#include "ui/window_handle.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ int ParseSpeedDialLine(const CsvFieldTable& fields, SpeedDialRecord& record,
         char* field = fields[column];
         switch (column) {
             case kNumberColumn:
-                collection.speedDialNumbers.emplace_back(TrimField(field));
+                collection.speedDialNumbers.emplace_back(field);  // trimmed by the check above
                 break;
             case kFaxColumn:
                 CopyToField(record.faxNumber, field);
@@ -178,7 +179,7 @@ int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collec
     if (accepted < 0) {
         return accepted;
     }
-    if (dialogs.PickEntries(fileName, records, collection) != 1) {
+    if (dialogs.PickEntries(fileName, records, collection) != ui::kIdOk) {
         collection.count = 0;
         collection.entries.clear();
         return 0;
