@@ -10,8 +10,8 @@ class SpeedDialDialogs {
   public:
     virtual ~SpeedDialDialogs() = default;
     // Runs the picker over the records whose number the collection's count holds. Returns the
-    // dialog's end code: 1 for OK (count and entries then hold the chosen entries, and
-    // speedDialNumbers their record indices), 2 for Cancel, -1 when it cannot be shown.
+    // dialog's end code: ui::kIdOk (count and entries then hold the chosen entries, and
+    // speedDialNumbers their record indices), ui::kIdCancel, or -1 when it cannot be shown.
     virtual int PickEntries(std::string_view fileName, const SpeedDialRecords& records,
                             RecipientCollection& collection) = 0;
 };
