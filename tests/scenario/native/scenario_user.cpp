@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "tests/scenario/setup_files.h"
+
 namespace scenario {
 
 namespace {
@@ -161,9 +163,12 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
             }
         } else if (verb == "dump") {
             const WindowState state = SnapshotWindow(*backend.FindWindow(dialog));
-            if (const ControlState* control = FindControl(state, id)) {
-                report_.Output(DumpItems(*control));
+            const ControlState* control = FindControl(state, id);
+            if (control == nullptr) {
+                Fail(&statement, "control " + statement.words[0],
+                     "no control " + statement.words[0] + " in " + QuoteWord(state.title));
             }
+            report_.Output(DumpItems(*control));
         } else if (verb == "choose") {
             const auto& control = backend.FindControl(dialog, id);
             const int index = NamedItems(statement, control).front();
@@ -245,7 +250,7 @@ std::optional<std::string> ScenarioUser::OnFileOpen(const ui::FileOpenRequest& r
     if (file == "cancel") {
         return std::nullopt;
     }
-    const std::string path = file.starts_with('/') ? file : dir_ + file;
+    const std::string path = PathInDir(file, dir_);
     if (!std::filesystem::is_regular_file(path)) {
         Fail(&step, "a file to choose at " + path, "no such file");
     }
