@@ -44,11 +44,9 @@ RecipientPickerDialog::RecipientPickerDialog(ui::Backend& backend, ui::Platform&
     OnCommand(kTypeAheadEdit, ui::kNotifyEditChange, [this] { FindTypedName(); });
     OnCommand(kSourceList, ui::kNotifyDoubleClick, [this] { MoveSelection(); });
     OnCommand(kMoveButton, ui::kNotifyClicked, [this] { MoveSelection(); });
-    OnCommand(kDeleteButton, ui::kNotifyClicked,
-              [this] { selectedList_.OnKey(ui::kKeyDelete, 0); });
+    OnCommand(kDeleteButton, ui::kNotifyClicked, [this] { selectedList_.DeleteSelected(); });
     OnCommand(kHelpButton, ui::kNotifyClicked, [this] { OpenHelp(); });
-    OnVKeyToItem(kSelectedList,
-                 [this](int key, int caret) { return selectedList_.OnKey(key, caret); });
+    OnVKeyToItem(kSelectedList, [this](int key, int) { return selectedList_.OnKey(key); });
     selectedList_.SetDeleteObserver([this](int, std::intptr_t data) {
         if (const CsvCandidate* candidate = CandidateOf(data)) {
             selectedKeys_.erase({candidate->Name(), candidate->Fax()});

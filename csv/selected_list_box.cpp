@@ -2,13 +2,10 @@
 
 #include <vector>
 
-int SelectedListBox::OnKey(int key, int /*caret*/) {
-    if (key != ui::kKeyDelete) {
-        return ui::kKeyDefaultAction;
-    }
+bool SelectedListBox::DeleteSelected() {
     const std::vector<int> selected = GetSelItems();
     if (selected.empty()) {
-        return ui::kKeyDefaultAction;
+        return false;
     }
     SetRedraw(false);
     // From the highest index down, so that the indices still to delete stay valid.
@@ -19,5 +16,12 @@ int SelectedListBox::OnKey(int key, int /*caret*/) {
         DeleteString(*index);
     }
     SetRedraw(true);
-    return ui::kKeyHandled;
+    return true;
+}
+
+int SelectedListBox::OnKey(int key) {
+    if (key == ui::kKeyDelete && DeleteSelected()) {
+        return ui::kKeyHandled;
+    }
+    return ui::kKeyDefaultAction;
 }

@@ -36,12 +36,10 @@ SpeedDialPickerDialog::SpeedDialPickerDialog(ui::Backend& backend, ui::Platform&
     OnCommand(kTypeAheadEdit, ui::kNotifyEditChange, [this] { FindTypedNumber(); });
     OnCommand(kSourceList, ui::kNotifyDoubleClick, [this] { MoveSelection(); });
     OnCommand(kToSelectedButton, ui::kNotifyClicked, [this] { MoveSelection(); });
-    OnCommand(kDeleteButton, ui::kNotifyClicked,
-              [this] { selectedList_.OnKey(ui::kKeyDelete, 0); });
+    OnCommand(kDeleteButton, ui::kNotifyClicked, [this] { selectedList_.DeleteSelected(); });
     OnCommand(kViewDetailsButton, ui::kNotifyClicked, [this] { ShowDetails(); });
     OnCommand(kHelpButton, ui::kNotifyClicked, [this] { OpenHelp(); });
-    OnVKeyToItem(kSelectedList,
-                 [this](int key, int caret) { return selectedList_.OnKey(key, caret); });
+    OnVKeyToItem(kSelectedList, [this](int key, int) { return selectedList_.OnKey(key); });
 }
 
 bool SpeedDialPickerDialog::OnInitDialog() {
