@@ -49,16 +49,11 @@ bool SetWabPath(bool present, const std::string& library) {
 }  // namespace
 
 std::string ApplyMachineSetup(const scenario::Setup& setup, const std::string& wabLibrary) {
-    using scenario::MapiInstall;
-    const bool configured =
-        setup.mapi == MapiInstall::Configured || setup.mapi == MapiInstall::Unloadable;
-    const bool mapiLoadable =
-        setup.mapi == MapiInstall::Installed || setup.mapi == MapiInstall::Configured;
     std::string problems;
-    if (!WriteProfileStringA("Mail", "MAPIX", configured ? "1" : "0")) {
+    if (!WriteProfileStringA("Mail", "MAPIX", scenario::MapiConfigured(setup.mapi) ? "1" : "0")) {
         problems += "cannot write MAPIX to the profile; ";
     }
-    if (!SetLibraryLoadable("mapi32", mapiLoadable))
+    if (!SetLibraryLoadable("mapi32", scenario::MapiLoads(setup.mapi)))
         problems += "cannot set the mapi32 override; ";
     if (!SetLibraryLoadable("wab32", setup.wabPresent))
         problems += "cannot set the wab32 override; ";

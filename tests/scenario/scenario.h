@@ -19,6 +19,15 @@ struct Statement {
 enum class HostKind { None, Plain, Limit };
 enum class MapiInstall { Absent, Installed, Configured, Unloadable };
 
+// The profile's "MAPIX" is 1.
+inline bool MapiConfigured(MapiInstall mapi) {
+    return mapi == MapiInstall::Configured || mapi == MapiInstall::Unloadable;
+}
+// The messaging library can be loaded.
+inline bool MapiLoads(MapiInstall mapi) {
+    return mapi == MapiInstall::Installed || mapi == MapiInstall::Configured;
+}
+
 struct FileSetup {
     int line = 0;
     std::string name;   // may hold "{dir}"

@@ -65,9 +65,7 @@ std::string TestWabLibraryPath() {
 std::string InstallTestProviders(const scenario::Setup& setup, const std::string& scenarioPath,
                                  const std::string& workDirectory) {
     std::string problems;
-    const bool messagingLoads = setup.mapi == scenario::MapiInstall::Installed ||
-                                setup.mapi == scenario::MapiInstall::Configured;
-    if (messagingLoads) {
+    if (scenario::MapiLoads(setup.mapi)) {
         problems += InstallMessagingLibrary();
     }
     char fullPath[MAX_PATH];

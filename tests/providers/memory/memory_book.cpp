@@ -6,7 +6,6 @@ namespace providers {
 
 MemoryBook::MemoryBook(const scenario::Setup& setup) {
     using scenario::AddressBookFailure;
-    using scenario::MapiInstall;
     for (const auto& user : setup.users) {
         MemoryEntry& entry = EntryFor(user.id);
         entry.objectType = addressbook::kMailUser;
@@ -44,8 +43,7 @@ MemoryBook::MemoryBook(const scenario::Setup& setup) {
         }
     }
     choice_ = {setup.choose, setup.chosenIds};
-    libraries_.messagingLoads =
-        setup.mapi == MapiInstall::Installed || setup.mapi == MapiInstall::Configured;
+    libraries_.messagingLoads = scenario::MapiLoads(setup.mapi);
     libraries_.logon = setup.mapiLogon;
     libraries_.addressBook = setup.mapiAddressBook;
     libraries_.wabLoads = setup.wabPresent;

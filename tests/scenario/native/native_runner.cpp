@@ -49,9 +49,7 @@ void SetUpMachine(const Setup& setup, const std::string& dir,
     }
     platform.SetHost(setup.host != HostKind::None, setup.host == HostKind::Limit);
     platform.SetCommandLine(ReplaceDir(setup.args, dir));
-    const bool mapiProfile =
-        setup.mapi == MapiInstall::Configured || setup.mapi == MapiInstall::Unloadable;
-    platform.SetProfileInt("Mail", "MAPIX", mapiProfile ? 1 : 0);
+    platform.SetProfileInt("Mail", "MAPIX", MapiConfigured(setup.mapi) ? 1 : 0);
     if (setup.wabPresent) {
         platform.AddLoadableLibrary("WAB32.DLL");
     }
