@@ -203,25 +203,15 @@ std::unique_ptr<EntryList> MapiAddressBook::Address(ui::WindowHandle hostWindow)
     char* destTitles[] = {toTitle};
     ULONG destComps[] = {MAPI_TO};
 
+    // No container, help, callbacks or restrictions: those members stay zero.
     ADRPARM parameters{};
-    parameters.cbABContEntryID = 0;
-    parameters.lpABContEntryID = nullptr;
     parameters.ulFlags = DIALOG_MODAL;
-    parameters.lpReserved = nullptr;
-    parameters.ulHelpContext = 0;
-    parameters.lpszHelpFileName = nullptr;
-    parameters.lpfnABSDI = nullptr;
-    parameters.lpfnDismiss = nullptr;
-    parameters.lpvDismissContext = nullptr;
     parameters.lpszCaption = caption;
     parameters.lpszNewEntryTitle = newEntryTitle;
     parameters.lpszDestWellsTitle = wellsTitle;
     parameters.cDestFields = 1;
-    parameters.nDestFieldFocus = 0;
     parameters.lppszDestTitles = destTitles;
     parameters.lpulDestComps = destComps;
-    parameters.lpContRestriction = nullptr;
-    parameters.lpHierRestriction = nullptr;
 
     ULONG_PTR uiParameter = hostWindow;
     // The address dialog is modal to the host window and enables it when it closes; the host

@@ -17,10 +17,6 @@ constexpr ULONG kLogonFlags = MAPI_LOGON_UI | MAPI_EXTENDED | MAPI_NO_MAIL;
 // The record without the profile GUID: 16 bytes on 32-bit Windows.
 constexpr ULONG kWabParamSize = offsetof(WAB_PARAM, guidPSExt);
 
-ULONG_PTR UiParameter(ui::WindowHandle window) {
-    return static_cast<ULONG_PTR>(window);
-}
-
 // The messaging library or the WAB library, whichever the run opens, and the address book that
 // comes from it.
 class Win32Connection : public AddressBookConnection {
@@ -42,12 +38,11 @@ class Win32Connection : public AddressBookConnection {
         initialize(nullptr);  // a failure shows in the logon
         const auto logon = LookUp<MAPILOGONEX>(messagingLibrary_, "MAPILogonEx");
         if (logon == nullptr ||
-            FAILED(logon(UiParameter(hostWindow), nullptr, nullptr, kLogonFlags, &session_)) ||
+            FAILED(logon(hostWindow, nullptr, nullptr, kLogonFlags, &session_)) ||
             session_ == nullptr) {
             return MessagingOpen::NotOpened;
         }
-        if (FAILED(session_->OpenAddressBook(UiParameter(hostWindow), nullptr, 0, &book_)) ||
-            book_ == nullptr) {
+        if (FAILED(session_->OpenAddressBook(hostWindow, nullptr, 0, &book_)) || book_ == nullptr) {
             return MessagingOpen::NotOpened;
         }
         return MessagingOpen::Opened;
@@ -56,7 +51,7 @@ class Win32Connection : public AddressBookConnection {
     void CloseMessaging(ui::WindowHandle hostWindow) override {
         ReleaseBook();
         if (session_ != nullptr) {
-            session_->Logoff(UiParameter(hostWindow), MAPI_LOGOFF_UI, 0);
+            session_->Logoff(hostWindow, MAPI_LOGOFF_UI, 0);
             session_->Release();
             session_ = nullptr;
         }
@@ -84,9 +79,7 @@ class Win32Connection : public AddressBookConnection {
         std::string name = fileName;
         WAB_PARAM parameters{};
         parameters.cbSize = kWabParamSize;
-        parameters.hwnd = nullptr;
         parameters.szFileName = name.data();
-        parameters.ulFlags = 0;
         return open(&book_, &wabObject_, &parameters, 0) == S_OK && book_ != nullptr &&
                wabObject_ != nullptr;
     }
