@@ -17,7 +17,8 @@ constexpr int kSpeedDialCommand = 1028;
 constexpr char kRunCaption[] = "Import Fax Recipient Data";
 constexpr char kNoEntry[] = "No entry to be imported.";
 
-// Gives the host window back on every path out of the run, exceptions included.
+// Releases what the sources kept and gives the host window back, with the command for the
+// chosen source, on every path out of the run, exceptions included.
 class HostHandback {
   public:
     HostHandback(ImportContext& context, SourceReaders& sources)
