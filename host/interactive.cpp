@@ -31,8 +31,7 @@ int RunInteractive(const std::string& tool) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    if (running)
-        running.release();  // the tool goes on by itself when the host closes
+    // The tool keeps the host disabled while it runs, so the host closes only between imports.
     return 0;
 }
 

@@ -252,10 +252,16 @@ class ScenarioRun {
 
     bool Answer(const Statement& s, HWND box) {
         const HWND button = ChildWithId(box, AnswerId(s.words[3]));
-        if (button == nullptr || !IsWindowVisible(button)) {
+        const bool visible = button != nullptr && IsWindowVisible(button);
+        if (visible) {
+            Deliver(button, BM_CLICK, 0, 0);
+        } else if (s.words[3] == "cancel" && ChildWithId(box, IDOK) != nullptr &&
+                   ChildWithId(box, IDNO) == nullptr) {
+            // Escape closes a box that has only OK.
+            Deliver(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        } else {
             return Fail(s, {"a " + s.words[3] + " button", "none in the message box"});
         }
-        Deliver(button, BM_CLICK, 0, 0);
         WaitUntilGone(box);
         if (HWND below = CurrentDialog())
             Settle(below);

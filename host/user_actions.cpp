@@ -192,8 +192,11 @@ std::optional<Mismatch> PerformAction(HWND dialog, const Statement& s, std::stri
         if (auto missing = scenario::FindItems(s, 1, target.state, index))
             return missing;
         ClickItem(dialog, target.control, index.front());
-        if (Notifies(target.control))
+        // The second click of a double click selects again after reporting the double click.
+        if (Notifies(target.control)) {
             Notify(dialog, target.control, LBN_DBLCLK);
+            Notify(dialog, target.control, LBN_SELCHANGE);
+        }
         return std::nullopt;
     }
     if (s.verb == "key") {
