@@ -87,11 +87,9 @@ void AddressBookWalk::HandleMember(const EntryReference& member) {
 
 void AddressBookWalk::HandleMailUser(std::string_view entryId) {
     ++counters_.selectedCount;
+    // A mail user that cannot be read is counted as examined only.
     if (const auto properties = ReadMailUserProperties(entryId)) {
         AddMailUserFaxEntries(*properties);
-    } else {
-        // It yields no fax entry, which is what the rejected counter counts.
-        ++counters_.rejectedCount;
     }
 }
 
