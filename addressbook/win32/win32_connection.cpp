@@ -14,7 +14,8 @@ using win32::LookUp;
 using win32::MapiAddressBook;
 
 constexpr ULONG kLogonFlags = MAPI_LOGON_UI | MAPI_EXTENDED | MAPI_NO_MAIL;
-// The record without the profile GUID: 16 bytes on 32-bit Windows.
+// The parameter record as it was before the profile GUID was added, which every WAB library
+// accepts: 16 bytes in a 32-bit build, 28 in ours.
 constexpr ULONG kWabParamSize = offsetof(WAB_PARAM, guidPSExt);
 
 // The messaging library or the WAB library, whichever the run opens, and the address book that
