@@ -8,6 +8,9 @@
 
 namespace addressbook {
 
+// The WAB library loaded when the registry names none.
+inline constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
+
 enum class MessagingOpen { Opened, LibraryMissing, NotOpened };
 
 // The libraries behind the address-book sources: the messaging library and the WAB library on

@@ -4,10 +4,14 @@
 #include <cstring>
 #include <string>
 
-#include "app/recipient_entry.h"
+#include "recipients/recipient_entry.h"
 #include "ui/progress_notice.h"
 
 namespace addressbook {
+
+using recipients::AddRecipientEntry;
+using recipients::AddResult;
+using recipients::CutToField;
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "addressbook/address_book.h"
-#include "app/recipient_collection.h"
-#include "app/source_readers.h"
+#include "recipients/import_counters.h"
+#include "recipients/recipient_collection.h"
 #include "ui/backend.h"
 
 namespace addressbook {
@@ -19,7 +19,8 @@ inline constexpr std::size_t kExpandedListLimit = 256;
 // collection and keeps the three counters.
 class AddressBookWalk {
   public:
-    AddressBookWalk(AddressBook& book, RecipientCollection& collection, ImportCounters& counters)
+    AddressBookWalk(AddressBook& book, recipients::RecipientCollection& collection,
+                    recipients::ImportCounters& counters)
         : book_(book), collection_(collection), counters_(counters) {}
 
     // Shows the progress notice on backend for the whole walk.
@@ -39,8 +40,8 @@ class AddressBookWalk {
     void FreeExpandedLists();
 
     AddressBook& book_;
-    RecipientCollection& collection_;
-    ImportCounters& counters_;
+    recipients::RecipientCollection& collection_;
+    recipients::ImportCounters& counters_;
     // Each record: the identifier's length (32-bit) and its bytes, from the book's allocator.
     std::vector<std::unique_ptr<Buffer>> expandedLists_;
 };

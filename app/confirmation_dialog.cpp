@@ -3,18 +3,22 @@
 #include <algorithm>
 #include <string>
 
-#include "app/recipient_entry.h"
+#include "recipients/recipient_entry.h"
+#include "resources/control_ids.h"
 #include "resources/resource_ids.h"
+
+namespace app {
+
+using recipients::ImportCounters;
+using recipients::kSourceDefaultWabFile;
+using recipients::kSourceMessagingAddressBook;
+using recipients::kSourceWabFile;
+using recipients::RecipientCollection;
+using recipients::SourceKind;
+using recipients::SplitRecipientEntry;
 
 namespace {
 
-constexpr int kRecipientList = 1001;
-constexpr int kHeadline = 1002;
-constexpr int kSelectedCount = 1003;
-constexpr int kRejectedCount = 1004;
-constexpr int kValidCount = 1005;
-constexpr int kLimitNote = 1054;
-constexpr int kRejectedLabel = 1055;
 constexpr int kFaxColumnTabStop = 148;
 
 std::string Unsigned(int value) {
@@ -36,20 +40,20 @@ ConfirmationDialog::ConfirmationDialog(ui::Backend& backend, RecipientCollection
       kind_(kind) {}
 
 bool ConfirmationDialog::OnInitDialog() {
-    list_.Bind(*this, kRecipientList);
+    list_.Bind(*this, IDC_CONFIRMATION_LIST);
     list_.ResetContent();
     list_.SetTabStops({kFaxColumnTabStop});
 
-    backend().SetText(Handle(), kHeadline,
+    backend().SetText(Handle(), IDC_CONFIRMATION_HEADLINE,
                       std::to_string(collection_.count) + " fax entries will be imported:");
-    backend().SetText(Handle(), kSelectedCount, Unsigned(counters_.selectedCount));
-    backend().SetText(Handle(), kRejectedCount, Unsigned(counters_.rejectedCount));
-    backend().SetText(Handle(), kValidCount, Unsigned(counters_.validFaxCount));
+    backend().SetText(Handle(), IDC_CONFIRMATION_SELECTED, Unsigned(counters_.selectedCount));
+    backend().SetText(Handle(), IDC_CONFIRMATION_REJECTED, Unsigned(counters_.rejectedCount));
+    backend().SetText(Handle(), IDC_CONFIRMATION_VALID, Unsigned(counters_.validFaxCount));
     const bool cutShort = collection_.limit > 0 && counters_.validFaxCount > collection_.limit;
-    backend().SetText(Handle(), kLimitNote,
+    backend().SetText(Handle(), IDC_CONFIRMATION_LIMIT_NOTE,
                       cutShort ? "*Only the first 50 fax entries will be imported." : "");
     backend().SetText(
-        Handle(), kRejectedLabel,
+        Handle(), IDC_CONFIRMATION_REJECTED_LABEL,
         IsAddressBook(kind_) ? "Rejected from selection:" : "Rejected from database:");
 
     const auto shown =
@@ -70,3 +74,5 @@ void ConfirmationDialog::OnCancel() {
     collection_.entries.clear();
     EndDialog(ui::kIdCancel);
 }
+
+}  // namespace app

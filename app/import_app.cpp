@@ -4,6 +4,10 @@
 #include "app/import_run.h"
 #include "app/product_source_readers.h"
 
+namespace app {
+
+using recipients::ImportContext;
+
 int ImportApp::InitInstance() {
     ImportContext context{backend_, platform_};
     const auto connection = addressbook::MakePlatformConnection();
@@ -11,3 +15,5 @@ int ImportApp::InitInstance() {
     ImportRun(context, sources);
     return 0;
 }
+
+}  // namespace app

@@ -3,6 +3,8 @@
 #include "ui/backend.h"
 #include "ui/platform.h"
 
+namespace app {
+
 // The process's one application object: its start-up performs one import run.
 class ImportApp {
   public:
@@ -15,3 +17,5 @@ class ImportApp {
     ui::Backend& backend_;
     ui::Platform& platform_;
 };
+
+}  // namespace app

@@ -1,17 +1,32 @@
 #include "app/import_run.h"
 
 #include "app/confirmation_dialog.h"
-#include "app/reader_result.h"
-#include "app/recipient_collection.h"
+#include "app/reader_error_messages.h"
 #include "app/result_file.h"
 #include "app/source_file_dialog.h"
 #include "app/source_selection_dialog.h"
 #include "app/text_format.h"
+#include "recipients/reader_result.h"
+#include "recipients/recipient_collection.h"
+#include "recipients/recipient_limit.h"
+
+namespace app {
+
+using recipients::ImportContext;
+using recipients::ImportCounters;
+using recipients::kSourceCancel;
+using recipients::kSourceCsvAutoSearch;
+using recipients::kSourceCsvMapped;
+using recipients::kSourceDefaultWabFile;
+using recipients::kSourceMessagingAddressBook;
+using recipients::kSourceSpeedDial;
+using recipients::kSourceWabFile;
+using recipients::RecipientCollection;
+using recipients::SourceKind;
 
 namespace {
 
 constexpr int kLimitControl = 1008;
-constexpr int kRecipientLimit = 50;
 constexpr int kNameFaxCommand = 1022;
 constexpr int kSpeedDialCommand = 1028;
 constexpr char kRunCaption[] = "Import Fax Recipient Data";
@@ -116,8 +131,9 @@ void ImportRun(ImportContext& context, SourceReaders& sources) {
 
     context.hostWindow = platform.ForegroundWindow();
     if (context.hostWindow != 0) {
-        collection.limit =
-            platform.HasChildControl(context.hostWindow, kLimitControl) ? kRecipientLimit : 0;
+        collection.limit = platform.HasChildControl(context.hostWindow, kLimitControl)
+                               ? recipients::kHostRecipientLimit
+                               : 0;
         platform.EnableWindow(context.hostWindow, false);
     }
     HostHandback handback(context, sources);
@@ -173,3 +189,5 @@ void ImportRun(ImportContext& context, SourceReaders& sources) {
         ShowRunMessage(context, kNoEntry, kRunCaption, ui::MessageIcon::Warning);
     }
 }
+
+}  // namespace app

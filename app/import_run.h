@@ -3,14 +3,18 @@
 #include <string>
 #include <string_view>
 
-#include "app/import_context.h"
 #include "app/source_readers.h"
+#include "recipients/import_context.h"
+
+namespace app {
 
 // One whole import, from taking the host window to handing it back with its command.
-void ImportRun(ImportContext& context, SourceReaders& sources);
+void ImportRun(recipients::ImportContext& context, SourceReaders& sources);
 
 // The result-file path: the command line's first word. A first word in double quotes is taken
 // up to the closing quote, without the quotes, so that a path with blanks can be passed.
 std::string ResultPathFromArguments(std::string_view arguments);
 // "VORDAL.HLP" beside the executable.
 std::string HelpFilePathBeside(std::string_view modulePath);
+
+}  // namespace app

@@ -2,9 +2,19 @@
 
 #include "csv/csv_reader.h"
 #include "csv/modal_csv_dialogs.h"
+#include "speeddial/modal_speed_dial_dialogs.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_writer.h"
-#include "speeddial/ui_speed_dial_dialogs.h"
+
+namespace app {
+
+using csv::ModalCsvDialogs;
+using recipients::ImportCounters;
+using recipients::RecipientCollection;
+using recipients::SourceKind;
+using speeddial::ModalSpeedDialDialogs;
+using speeddial::SpeedDialRecords;
+using speeddial::WriteSpeedDialRecords;
 
 bool ProductSourceReaders::OpenMessagingAddressBook() {
     return addressBooks_.OpenMessagingAddressBook();
@@ -30,13 +40,14 @@ void ProductSourceReaders::ImportFromAddressDialog(RecipientCollection& collecti
 int ProductSourceReaders::ReadCsvSource(const std::string& path, RecipientCollection& collection,
                                         int& rejectedCount, SourceKind kind) {
     ModalCsvDialogs dialogs(context_.backend, context_.platform, context_.helpFilePath);
-    return ::ReadCsvSource(path, collection, rejectedCount, kind, dialogs);
+    return csv::ReadCsvSource(path, collection, rejectedCount, kind, dialogs);
 }
 
 int ProductSourceReaders::ReadSpeedDialSource(const std::string& path,
                                               RecipientCollection& collection, int& rejectedCount) {
-    UiSpeedDialDialogs dialogs(context_.backend, context_.platform, context_.helpFilePath);
-    return ::ReadSpeedDialSource(path, collection, rejectedCount, speedDialRecords_, dialogs);
+    ModalSpeedDialDialogs dialogs(context_.backend, context_.platform, context_.helpFilePath);
+    return speeddial::ReadSpeedDialSource(path, collection, rejectedCount, speedDialRecords_,
+                                          dialogs);
 }
 
 int ProductSourceReaders::AppendSpeedDialRecords(std::string& out,
@@ -47,3 +58,5 @@ int ProductSourceReaders::AppendSpeedDialRecords(std::string& out,
 void ProductSourceReaders::ReleaseSpeedDialRecords() {
     SpeedDialRecords().swap(speedDialRecords_);
 }
+
+}  // namespace app

@@ -3,7 +3,15 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/recipient_entry.h"
+#include "recipients/recipient_entry.h"
+
+namespace app {
+
+using recipients::kFieldTextMax;
+using recipients::kSourceSpeedDial;
+using recipients::RecipientCollection;
+using recipients::SourceKind;
+using recipients::SplitRecipientEntry;
 
 namespace {
 
@@ -44,3 +52,5 @@ std::string BuildResultFile(RecipientCollection& collection, SourceKind kind,
     }
     return out;
 }
+
+}  // namespace app

@@ -4,6 +4,15 @@
 
 #include "resources/resource_ids.h"
 
+namespace app {
+
+using recipients::ImportContext;
+using recipients::kSourceCsvAutoSearch;
+using recipients::kSourceCsvMapped;
+using recipients::kSourceSpeedDial;
+using recipients::kSourceWabFile;
+using recipients::SourceKind;
+
 namespace {
 
 // OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_LONGNAMES
@@ -51,3 +60,5 @@ std::optional<std::string> ChooseSourceFile(ImportContext& context, SourceKind k
     request.flags = kOpenFlags;
     return context.platform.ChooseFileToOpen(request);
 }
+
+}  // namespace app

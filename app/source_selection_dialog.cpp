@@ -1,13 +1,21 @@
 #include "app/source_selection_dialog.h"
 
+#include "resources/control_ids.h"
 #include "resources/resource_ids.h"
+
+namespace app {
+
+using recipients::ImportContext;
+using recipients::kSourceCancel;
+using recipients::kSourceCsvAutoSearch;
+using recipients::kSourceCsvMapped;
+using recipients::kSourceDefaultWabFile;
+using recipients::kSourceMessagingAddressBook;
+using recipients::kSourceSpeedDial;
+using recipients::kSourceWabFile;
 
 namespace {
 
-constexpr int kSourceList = 1056;
-constexpr int kAutoSearchBox = 1057;
-constexpr int kHelpButton = 1058;
-constexpr int kDefaultWabBox = 1059;
 constexpr int kHelpContext = 15510;
 
 constexpr char kWabLibraryKey[] = "Software\\Microsoft\\WAB\\DLLPath";
@@ -17,14 +25,14 @@ constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
 
 SourceSelectionDialog::SourceSelectionDialog(ImportContext& context)
     : ui::Dialog(context.backend, kSourceSelectionTemplate), context_(context) {
-    OnCommand(kSourceList, ui::kNotifySelChange, [this] { OnSourceChange(); });
-    OnCommand(kHelpButton, ui::kNotifyClicked, [this] { OnHelp(); });
+    OnCommand(IDC_SOURCE_KINDS, ui::kNotifySelChange, [this] { OnSourceChange(); });
+    OnCommand(IDC_SOURCE_HELP, ui::kNotifyClicked, [this] { OnHelp(); });
 }
 
 bool SourceSelectionDialog::OnInitDialog() {
-    sources_.Bind(*this, kSourceList);
-    autoSearch_.Bind(*this, kAutoSearchBox);
-    defaultWab_.Bind(*this, kDefaultWabBox);
+    sources_.Bind(*this, IDC_SOURCE_KINDS);
+    autoSearch_.Bind(*this, IDC_SOURCE_AUTO_SEARCH);
+    defaultWab_.Bind(*this, IDC_SOURCE_DEFAULT_WAB);
 
     sources_.ResetContent();
     autoSearch_.SetCheck(false);
@@ -97,3 +105,5 @@ void SourceSelectionDialog::OnCancel() {
     kind_ = kSourceCancel;
     EndDialog(kSourceCancel);
 }
+
+}  // namespace app

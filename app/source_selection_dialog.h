@@ -1,14 +1,16 @@
 #pragma once
 
-#include "app/import_context.h"
-#include "app/source_kind.h"
+#include "recipients/import_context.h"
+#include "recipients/source_kind.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
+
+namespace app {
 
 // The first dialog: offers the sources this machine can read and ends with the SourceKind.
 class SourceSelectionDialog : public ui::Dialog {
   public:
-    explicit SourceSelectionDialog(ImportContext& context);
+    explicit SourceSelectionDialog(recipients::ImportContext& context);
 
   protected:
     bool OnInitDialog() override;
@@ -21,9 +23,11 @@ class SourceSelectionDialog : public ui::Dialog {
     void UpdateCheckBoxes();
     bool WabLibraryLoads();
 
-    ImportContext& context_;
+    recipients::ImportContext& context_;
     ui::ComboBox sources_;
     ui::Button autoSearch_;
     ui::Button defaultWab_;
-    int kind_ = kSourceCancel;
+    int kind_ = recipients::kSourceCancel;
 };
+
+}  // namespace app

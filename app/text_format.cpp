@@ -1,5 +1,7 @@
 #include "app/text_format.h"
 
+namespace app {
+
 std::string FillText(std::string_view pattern, std::string_view text) {
     const auto at = pattern.find("%s");
     if (at == std::string_view::npos) {
@@ -9,3 +11,5 @@ std::string FillText(std::string_view pattern, std::string_view text) {
     filled.append(text).append(pattern.substr(at + 2));
     return filled;
 }
+
+}  // namespace app

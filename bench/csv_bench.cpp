@@ -17,6 +17,9 @@
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
 
+using namespace recipients;
+using namespace csv;
+
 namespace {
 
 constexpr int kLargeFileLines = 1'000'000;

@@ -6,8 +6,17 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/reader_result.h"
-#include "csv/edit_field_in_place.h"
+#include "recipients/edit_field_in_place.h"
+#include "recipients/reader_result.h"
+
+namespace csv {
+
+using recipients::CleanFaxNumber;
+using recipients::CutToField;
+using recipients::EditFieldInPlace;
+using recipients::kOutOfMemory;
+using recipients::ReplaceNameBrackets;
+using recipients::TrimBlanks;
 
 namespace {
 
@@ -124,3 +133,5 @@ int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& 
     }
     return 0;
 }
+
+}  // namespace csv

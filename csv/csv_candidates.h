@@ -3,9 +3,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/recipient_entry.h"
 #include "csv/csv_image.h"
 #include "csv/csv_splitter.h"
+#include "recipients/recipient_entry.h"
+
+namespace csv {
 
 // One (data line, fax column) pair offered to the user: the cleaned name and fax number, each at
 // most kFieldTextMax bytes. Both are NUL-terminated texts cleaned in place in the file image, so
@@ -36,3 +38,5 @@ struct CsvCandidateSet {
 // Reads every line left in the image into candidates that point into it: 0, or kOutOfMemory when
 // the candidates do not fit.
 int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& result);
+
+}  // namespace csv

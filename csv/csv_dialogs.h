@@ -4,8 +4,10 @@
 #include <span>
 #include <string_view>
 
-#include "app/recipient_collection.h"
 #include "csv/csv_candidates.h"
+#include "recipients/recipient_collection.h"
+
+namespace csv {
 
 struct ColumnMapping {
     int nameColumn = -1;  // -1: no name
@@ -24,5 +26,7 @@ class CsvDialogs {
     // The collection's count holds the number of candidates on entry. Returns ui::kIdOk with the
     // picked entries appended and counted, or ui::kIdCancel with count 0 and no entries.
     virtual int PickRecipients(std::string_view path, std::span<const CsvCandidate> candidates,
-                               RecipientCollection& collection) = 0;
+                               recipients::RecipientCollection& collection) = 0;
 };
+
+}  // namespace csv

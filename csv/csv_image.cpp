@@ -10,7 +10,14 @@
 #include <new>
 #include <stdexcept>
 
-#include "app/reader_result.h"
+#include "recipients/reader_result.h"
+
+namespace csv {
+
+using recipients::kOpenFailed;
+using recipients::kOutOfMemory;
+using recipients::kReadFailed;
+using recipients::kSizeFailed;
 
 namespace {
 
@@ -183,3 +190,5 @@ char* CutHeaderLine(CsvImage& image) {
     }
     return header;
 }
+
+}  // namespace csv

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace csv {
+
 // A whole CSV file in one buffer with one NUL after its last byte, cut into lines in place.
 class CsvImage {
   public:
@@ -41,3 +43,5 @@ class CsvImage {
 // The header is the first line that is not empty, or the last line when all are empty; nullptr
 // for an image without lines.
 char* CutHeaderLine(CsvImage& image);
+
+}  // namespace csv

@@ -2,8 +2,16 @@
 
 #include <span>
 
-#include "app/reader_result.h"
+#include "recipients/reader_result.h"
 #include "ui/window_handle.h"
+
+namespace csv {
+
+using recipients::kBadCsvFormat;
+using recipients::kNoFaxColumn;
+using recipients::kReadFailed;
+using recipients::kSourceCsvMapped;
+using recipients::RecipientCollection;
 
 namespace {
 
@@ -72,3 +80,5 @@ int ReadCsvSource(const std::string& path, RecipientCollection& collection, int&
     }
     return ReadCsvImage(image, path, collection, rejectedCount, kind, dialogs);
 }
+
+}  // namespace csv

@@ -3,19 +3,24 @@
 #include <string>
 #include <string_view>
 
-#include "app/recipient_collection.h"
-#include "app/source_kind.h"
 #include "csv/csv_dialogs.h"
 #include "csv/csv_image.h"
+#include "recipients/recipient_collection.h"
+#include "recipients/source_kind.h"
+
+namespace csv {
 
 // Loads a CSV file, chooses its name and fax columns (the user maps them for kSourceCsvMapped;
 // any other kind searches the header) and lets the user pick recipients. Returns the number of
 // picked entries (0 also for a cancelled dialog) or a ReaderResult error code. rejectedCount is
 // set to the data lines without a usable fax number once they are read.
-int ReadCsvSource(const std::string& path, RecipientCollection& collection, int& rejectedCount,
-                  int kind, CsvDialogs& dialogs);
+int ReadCsvSource(const std::string& path, recipients::RecipientCollection& collection,
+                  int& rejectedCount, int kind, CsvDialogs& dialogs);
 
 // The same on an image already loaded. The candidates that the picker shows point into the
 // image, which is cut and cleaned in place.
-int ReadCsvImage(CsvImage& image, std::string_view path, RecipientCollection& collection,
-                 int& rejectedCount, int kind, CsvDialogs& dialogs);
+int ReadCsvImage(CsvImage& image, std::string_view path,
+                 recipients::RecipientCollection& collection, int& rejectedCount, int kind,
+                 CsvDialogs& dialogs);
+
+}  // namespace csv

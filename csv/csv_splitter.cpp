@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace csv {
+
 namespace {
 
 // Cuts the quoted field whose text starts at text (just after its opening quote). Returns the
@@ -68,3 +70,5 @@ int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound) {
     }
     return result;
 }
+
+}  // namespace csv

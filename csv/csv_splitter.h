@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace csv {
+
 inline constexpr int kCsvMaxFields = 1024;
 inline constexpr int kCsvBadFormat = -6;
 
@@ -14,3 +16,5 @@ using CsvFieldTable = std::array<char*, kCsvMaxFields + 1>;
 // field has no closing quote. fieldsFound, when given, receives the number of slots set in every
 // case: for kCsvBadFormat it includes the unterminated field, which runs to the end of the line.
 int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound = nullptr);
+
+}  // namespace csv

@@ -1,14 +1,11 @@
 #include "csv/field_mapping_dialog.h"
 
+#include "resources/control_ids.h"
 #include "resources/resource_ids.h"
 
-namespace {
+namespace csv {
 
-constexpr int kColumnList = 1051;
-constexpr int kNameEdit = 1052;
-constexpr int kNameButton = 1053;
-constexpr int kFaxButton = 1054;
-constexpr int kFaxEdit = 1055;
+namespace {
 
 constexpr std::string_view kMapCaption = "Map to";
 constexpr std::string_view kUnmapCaption = "UnMap";
@@ -18,16 +15,16 @@ constexpr std::string_view kUnmapCaption = "UnMap";
 FieldMappingDialog::FieldMappingDialog(ui::Backend& backend, std::string_view path,
                                        std::span<char* const> headerFields)
     : ui::Dialog(backend, kFieldMappingTemplate), path_(path), headerFields_(headerFields) {
-    OnCommand(kNameButton, ui::kNotifyClicked, [this] { ToggleRole(name_, fax_); });
-    OnCommand(kFaxButton, ui::kNotifyClicked, [this] { ToggleRole(fax_, name_); });
+    OnCommand(IDC_MAPPING_NAME_BUTTON, ui::kNotifyClicked, [this] { ToggleRole(name_, fax_); });
+    OnCommand(IDC_MAPPING_FAX_BUTTON, ui::kNotifyClicked, [this] { ToggleRole(fax_, name_); });
 }
 
 bool FieldMappingDialog::OnInitDialog() {
-    columnList_.Bind(*this, kColumnList);
-    name_.button.Bind(*this, kNameButton);
-    name_.edit.Bind(*this, kNameEdit);
-    fax_.button.Bind(*this, kFaxButton);
-    fax_.edit.Bind(*this, kFaxEdit);
+    columnList_.Bind(*this, IDC_MAPPING_COLUMNS);
+    name_.button.Bind(*this, IDC_MAPPING_NAME_BUTTON);
+    name_.edit.Bind(*this, IDC_MAPPING_NAME_EDIT);
+    fax_.button.Bind(*this, IDC_MAPPING_FAX_BUTTON);
+    fax_.edit.Bind(*this, IDC_MAPPING_FAX_EDIT);
 
     columnList_.ResetContent();
     columnList_.SetRedraw(false);
@@ -79,3 +76,5 @@ void FieldMappingDialog::Unmap(Role& role) {
     role.edit.SetText("");
     role.button.SetText(kMapCaption);
 }
+
+}  // namespace csv

@@ -7,6 +7,8 @@
 #include "ui/controls.h"
 #include "ui/dialog.h"
 
+namespace csv {
+
 // Lets the user give one header column the role of the name and one that of the fax number.
 class FieldMappingDialog : public ui::Dialog {
   public:
@@ -39,3 +41,5 @@ class FieldMappingDialog : public ui::Dialog {
     Role name_;
     Role fax_;
 };
+
+}  // namespace csv

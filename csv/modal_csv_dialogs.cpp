@@ -3,6 +3,10 @@
 #include "csv/field_mapping_dialog.h"
 #include "csv/recipient_picker_dialog.h"
 
+namespace csv {
+
+using recipients::RecipientCollection;
+
 std::optional<ColumnMapping> ModalCsvDialogs::MapFields(std::string_view path,
                                                         std::span<char* const> headerFields) {
     FieldMappingDialog dialog(backend_, path, headerFields);
@@ -22,3 +26,5 @@ int ModalCsvDialogs::PickRecipients(std::string_view path, std::span<const CsvCa
     collection.count = 0;
     return ui::kIdCancel;
 }
+
+}  // namespace csv

@@ -7,6 +7,8 @@
 #include "ui/backend.h"
 #include "ui/platform.h"
 
+namespace csv {
+
 // The reader's questions as the field mapping and recipient picker dialogs.
 class ModalCsvDialogs : public CsvDialogs {
   public:
@@ -16,10 +18,12 @@ class ModalCsvDialogs : public CsvDialogs {
     std::optional<ColumnMapping> MapFields(std::string_view path,
                                            std::span<char* const> headerFields) override;
     int PickRecipients(std::string_view path, std::span<const CsvCandidate> candidates,
-                       RecipientCollection& collection) override;
+                       recipients::RecipientCollection& collection) override;
 
   private:
     ui::Backend& backend_;
     ui::Platform& platform_;
     std::string helpFile_;
 };
+
+}  // namespace csv

@@ -5,20 +5,25 @@
 #include <new>
 #include <vector>
 
-#include "app/recipient_entry.h"
-#include "csv/picker_messages.h"
-#include "csv/type_ahead.h"
+#include "recipients/picker_messages.h"
+#include "recipients/recipient_entry.h"
+#include "recipients/recipient_limit.h"
+#include "recipients/type_ahead.h"
+#include "resources/control_ids.h"
 #include "resources/resource_ids.h"
 #include "ui/progress_notice.h"
 
+namespace csv {
+
+using recipients::kFieldTextMax;
+using recipients::kSelectionLimitMessage;
+using recipients::kSelectionOutOfMemoryMessage;
+using recipients::MakeRecipientEntry;
+using recipients::RecipientCollection;
+using recipients::SelectTypedPrefix;
+
 namespace {
 
-constexpr int kMoveButton = 1001;
-constexpr int kSelectedList = 1002;
-constexpr int kTypeAheadEdit = 1003;
-constexpr int kSourceList = 1004;
-constexpr int kHelpButton = 1047;
-constexpr int kDeleteButton = 1049;
 constexpr int kHelpContext = 15511;
 
 constexpr std::string_view kCaption = "CSV Import";
@@ -41,12 +46,13 @@ RecipientPickerDialog::RecipientPickerDialog(ui::Backend& backend, ui::Platform&
       path_(path),
       candidates_(candidates),
       collection_(collection) {
-    OnCommand(kTypeAheadEdit, ui::kNotifyEditChange, [this] { FindTypedName(); });
-    OnCommand(kSourceList, ui::kNotifyDoubleClick, [this] { MoveSelection(); });
-    OnCommand(kMoveButton, ui::kNotifyClicked, [this] { MoveSelection(); });
-    OnCommand(kDeleteButton, ui::kNotifyClicked, [this] { selectedList_.DeleteSelected(); });
-    OnCommand(kHelpButton, ui::kNotifyClicked, [this] { OpenHelp(); });
-    OnVKeyToItem(kSelectedList, [this](int key, int) { return selectedList_.OnKey(key); });
+    OnCommand(IDC_PICKER_TYPE_AHEAD, ui::kNotifyEditChange, [this] { FindTypedName(); });
+    OnCommand(IDC_PICKER_SOURCE_LIST, ui::kNotifyDoubleClick, [this] { MoveSelection(); });
+    OnCommand(IDC_PICKER_TO_SELECTED, ui::kNotifyClicked, [this] { MoveSelection(); });
+    OnCommand(IDC_PICKER_DELETE, ui::kNotifyClicked, [this] { selectedList_.DeleteSelected(); });
+    OnCommand(IDC_PICKER_HELP, ui::kNotifyClicked, [this] { OpenHelp(); });
+    OnVKeyToItem(IDC_PICKER_SELECTED_LIST,
+                 [this](int key, int) { return selectedList_.OnKey(key); });
     selectedList_.SetDeleteObserver([this](int, std::intptr_t data) {
         if (const CsvCandidate* candidate = CandidateOf(data)) {
             selectedKeys_.erase({candidate->Name(), candidate->Fax()});
@@ -58,12 +64,12 @@ bool RecipientPickerDialog::OnInitDialog() {
     ui::ProgressNotice notice(backend());
     const int candidateCount = collection_.count;
     collection_.count = 0;
-    selectedList_.Bind(*this, kSelectedList);
+    selectedList_.Bind(*this, IDC_PICKER_SELECTED_LIST);
     selectedList_.ResetContent();
     selectedKeys_.clear();
-    sourceList_.Bind(*this, kSourceList);
+    sourceList_.Bind(*this, IDC_PICKER_SOURCE_LIST);
     sourceList_.ResetContent();
-    typeAhead_.Bind(*this, kTypeAheadEdit);
+    typeAhead_.Bind(*this, IDC_PICKER_TYPE_AHEAD);
     FillSourceList(candidateCount);
     sourceList_.SetSel(0, true);
     notice.Close();
@@ -163,3 +169,5 @@ const CsvCandidate* RecipientPickerDialog::CandidateOf(std::intptr_t itemData) c
     }
     return &candidates_[static_cast<std::size_t>(itemData)];
 }
+
+}  // namespace csv

@@ -6,12 +6,14 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "app/recipient_collection.h"
 #include "csv/csv_candidates.h"
-#include "csv/selected_list_box.h"
+#include "recipients/recipient_collection.h"
+#include "recipients/selected_list_box.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "ui/platform.h"
+
+namespace csv {
 
 // Offers the candidates of a CSV file; the user moves the wanted ones into the selected list,
 // and OK hands that list to the collection.
@@ -21,7 +23,7 @@ class RecipientPickerDialog : public ui::Dialog {
     // the dialog. An empty help file leaves the Help button without effect.
     RecipientPickerDialog(ui::Backend& backend, ui::Platform& platform, std::string_view helpFile,
                           std::string_view path, std::span<const CsvCandidate> candidates,
-                          RecipientCollection& collection);
+                          recipients::RecipientCollection& collection);
 
   protected:
     bool OnInitDialog() override;
@@ -50,9 +52,11 @@ class RecipientPickerDialog : public ui::Dialog {
     std::string helpFile_;
     std::string path_;
     std::span<const CsvCandidate> candidates_;
-    RecipientCollection& collection_;
-    SelectedListBox selectedList_;
+    recipients::RecipientCollection& collection_;
+    recipients::SelectedListBox selectedList_;
     ui::ListBox sourceList_;
     ui::Edit typeAhead_;
     std::unordered_set<RecipientKey, RecipientKeyHash> selectedKeys_;
 };
+
+}  // namespace csv

@@ -4,9 +4,12 @@
 #include <optional>
 #include <string_view>
 
-#include "app/reader_result.h"
 #include "csv/csv_reader.h"
+#include "recipients/reader_result.h"
 #include "ui/window_handle.h"
+
+using namespace recipients;
+using namespace csv;
 
 namespace {
 

@@ -6,6 +6,8 @@
 
 #include "csv/csv_splitter.h"
 
+using namespace csv;
+
 namespace {
 
 void Require(bool condition) {

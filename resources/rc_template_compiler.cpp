@@ -1,7 +1,7 @@
 // Build step of the native build: turns the tool's resource script into the template table of the
 // in-memory UI backend, so that both backends build their dialogs from the one script.
 //
-//   rc_template_compiler <script.rc> <ids header> <output.cpp>
+//   rc_template_compiler <script.rc> <ids header>... <output.cpp>
 
 #include <filesystem>
 #include <fstream>
@@ -37,15 +37,18 @@ void WriteFile(const std::filesystem::path& path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "usage: rc_template_compiler <script.rc> <ids header> <output.cpp>\n";
+    if (argc < 4) {
+        std::cerr << "usage: rc_template_compiler <script.rc> <ids header>... <output.cpp>\n";
         return 2;
     }
     const std::filesystem::path script = argv[1];
-    const std::filesystem::path header = argv[2];
-    const std::filesystem::path output = argv[3];
+    const std::filesystem::path output = argv[argc - 1];
     try {
-        const auto symbols = resource_script::ReadHeaderDefines(ReadFile(header), header.string());
+        resource_script::SymbolTable symbols;
+        for (int i = 2; i < argc - 1; ++i) {
+            const std::filesystem::path header = argv[i];
+            symbols.merge(resource_script::ReadHeaderDefines(ReadFile(header), header.string()));
+        }
         const auto parsed =
             resource_script::ParseResourceScript(ReadFile(script), script.string(), symbols);
         WriteFile(output, resource_script::WriteTemplateTable(parsed, script.filename().string()));

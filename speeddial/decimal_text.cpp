@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace speeddial {
+
 namespace {
 
 bool IsDigit(char c) {
@@ -49,3 +51,5 @@ std::int32_t ParseLeadingDecimal(std::string_view text) {
     }
     return static_cast<std::int32_t>(value > kMax ? kMax : value);
 }
+
+}  // namespace speeddial

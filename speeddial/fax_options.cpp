@@ -7,6 +7,8 @@
 #include "speeddial/decimal_text.h"
 #include "speeddial/option_text.h"
 
+namespace speeddial {
+
 namespace {
 
 void ResetRelayArea(SpeedDialRecord& record) {
@@ -158,3 +160,5 @@ void ApplyFaxOptions(SpeedDialRecord& record, std::string_view relayText,
     }
     EncodeFCode(record, fCodeText);
 }
+
+}  // namespace speeddial

@@ -4,6 +4,8 @@
 
 #include "speeddial/speed_dial_record.h"
 
+namespace speeddial {
+
 // Encoders of a chosen record's fax options from the texts of its file columns. They write only
 // the option fields of the record and never fail: malformed text leaves fields empty.
 
@@ -17,3 +19,5 @@ void EncodeFCode(SpeedDialRecord& record, std::string_view fCodeText);
 // All three, and the transmission type that follows from the relay and secure results.
 void ApplyFaxOptions(SpeedDialRecord& record, std::string_view relayText,
                      std::string_view secureText, std::string_view fCodeText);
+
+}  // namespace speeddial

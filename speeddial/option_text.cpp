@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace speeddial {
+
 namespace {
 
 char Rot13(char c) {
@@ -83,3 +85,5 @@ void PadLeftZeros(std::string& text, std::size_t width) {
         text.insert(0, width - text.size(), '0');
     }
 }
+
+}  // namespace speeddial

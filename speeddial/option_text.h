@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace speeddial {
+
 // The Secure Fax and F Code columns hold ROT13 of the value's Base64 text.
 
 // Each ASCII letter moves 13 places within its case; every other byte stays.
@@ -15,3 +17,5 @@ std::string Base64DecodeText(std::string_view text);
 std::string DecodeOptionText(std::string_view text);
 // Fills a text shorter than width up to width with "0" on the left.
 void PadLeftZeros(std::string& text, std::size_t width);
+
+}  // namespace speeddial

@@ -2,8 +2,10 @@
 
 #include <string_view>
 
-#include "app/recipient_collection.h"
+#include "recipients/recipient_collection.h"
 #include "speeddial/speed_dial_record.h"
+
+namespace speeddial {
 
 // The user's part of a speed-dial import, apart from the reading itself.
 class SpeedDialDialogs {
@@ -13,5 +15,7 @@ class SpeedDialDialogs {
     // dialog's end code: ui::kIdOk (count and entries then hold the chosen entries, and
     // speedDialNumbers their record indices), ui::kIdCancel, or -1 when it cannot be shown.
     virtual int PickEntries(std::string_view fileName, const SpeedDialRecords& records,
-                            RecipientCollection& collection) = 0;
+                            recipients::RecipientCollection& collection) = 0;
 };
+
+}  // namespace speeddial

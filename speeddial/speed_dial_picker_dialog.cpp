@@ -4,12 +4,22 @@
 #include <new>
 #include <vector>
 
-#include "app/recipient_entry.h"
-#include "csv/picker_messages.h"
-#include "csv/type_ahead.h"
+#include "recipients/picker_messages.h"
+#include "recipients/recipient_entry.h"
+#include "recipients/recipient_limit.h"
+#include "recipients/type_ahead.h"
+#include "resources/control_ids.h"
 #include "resources/resource_ids.h"
 #include "speeddial/speed_dial_record_dialog.h"
 #include "speeddial/speed_dial_texts.h"
+
+namespace speeddial {
+
+using recipients::kSelectionLimitMessage;
+using recipients::kSelectionOutOfMemoryMessage;
+using recipients::MakeRecipientEntry;
+using recipients::RecipientCollection;
+using recipients::SelectTypedPrefix;
 
 namespace {
 
@@ -33,29 +43,31 @@ SpeedDialPickerDialog::SpeedDialPickerDialog(ui::Backend& backend, ui::Platform&
       records_(records),
       collection_(collection) {
     using namespace speeddial;
-    OnCommand(kTypeAheadEdit, ui::kNotifyEditChange, [this] { FindTypedNumber(); });
-    OnCommand(kSourceList, ui::kNotifyDoubleClick, [this] { MoveSelection(); });
-    OnCommand(kToSelectedButton, ui::kNotifyClicked, [this] { MoveSelection(); });
-    OnCommand(kDeleteButton, ui::kNotifyClicked, [this] { selectedList_.DeleteSelected(); });
-    OnCommand(kViewDetailsButton, ui::kNotifyClicked, [this] { ShowDetails(); });
-    OnCommand(kHelpButton, ui::kNotifyClicked, [this] { OpenHelp(); });
-    OnVKeyToItem(kSelectedList, [this](int key, int) { return selectedList_.OnKey(key); });
+    OnCommand(IDC_SPEED_DIAL_TYPE_AHEAD, ui::kNotifyEditChange, [this] { FindTypedNumber(); });
+    OnCommand(IDC_SPEED_DIAL_SOURCE_LIST, ui::kNotifyDoubleClick, [this] { MoveSelection(); });
+    OnCommand(IDC_SPEED_DIAL_TO_SELECTED, ui::kNotifyClicked, [this] { MoveSelection(); });
+    OnCommand(IDC_SPEED_DIAL_DELETE, ui::kNotifyClicked,
+              [this] { selectedList_.DeleteSelected(); });
+    OnCommand(IDC_SPEED_DIAL_VIEW_DETAILS, ui::kNotifyClicked, [this] { ShowDetails(); });
+    OnCommand(IDC_SPEED_DIAL_HELP, ui::kNotifyClicked, [this] { OpenHelp(); });
+    OnVKeyToItem(IDC_SPEED_DIAL_SELECTED_LIST,
+                 [this](int key, int) { return selectedList_.OnKey(key); });
 }
 
 bool SpeedDialPickerDialog::OnInitDialog() {
     const int recordCount = collection_.count;
     collection_.count = 0;
 
-    selectedList_.Bind(*this, speeddial::kSelectedList);
+    selectedList_.Bind(*this, IDC_SPEED_DIAL_SELECTED_LIST);
     selectedList_.ResetContent();
     selectedList_.SetTabStops({kSelectedColumnTab});
-    sourceList_.Bind(*this, speeddial::kSourceList);
+    sourceList_.Bind(*this, IDC_SPEED_DIAL_SOURCE_LIST);
     sourceList_.ResetContent();
-    typeAhead_.Bind(*this, speeddial::kTypeAheadEdit);
+    typeAhead_.Bind(*this, IDC_SPEED_DIAL_TYPE_AHEAD);
     typeAhead_.LimitText(kTypeAheadMax);
 
     ui::Edit columnHeader;
-    columnHeader.Bind(*this, speeddial::kColumnHeaderEdit);
+    columnHeader.Bind(*this, IDC_SPEED_DIAL_COLUMN_HEADER);
     columnHeader.SetTabStops({kSelectedColumnTab});
     columnHeader.SetText("Speed Dial#\tSelected Recipients");
 
@@ -195,3 +207,5 @@ void SpeedDialPickerDialog::ShowLimitMessage() {
 bool SpeedDialPickerDialog::IsRecord(std::intptr_t itemData) const {
     return itemData >= 0 && static_cast<std::size_t>(itemData) < records_.size();
 }
+
+}  // namespace speeddial

@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "app/recipient_collection.h"
-#include "csv/selected_list_box.h"
+#include "recipients/recipient_collection.h"
+#include "recipients/selected_list_box.h"
 #include "speeddial/speed_dial_record.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "ui/platform.h"
+
+namespace speeddial {
 
 // The speed-dial picker: entries are found by their Speed Dial number and moved into the list of
 // selected recipients. OK leaves the chosen entries in the collection's entries and their record
@@ -20,7 +22,7 @@ class SpeedDialPickerDialog : public ui::Dialog {
     // The collection's count holds the number of records to offer.
     SpeedDialPickerDialog(ui::Backend& backend, ui::Platform& platform, std::string_view helpFile,
                           std::string_view fileName, const SpeedDialRecords& records,
-                          RecipientCollection& collection);
+                          recipients::RecipientCollection& collection);
 
   protected:
     bool OnInitDialog() override;
@@ -42,8 +44,10 @@ class SpeedDialPickerDialog : public ui::Dialog {
     std::string helpFile_;
     std::string fileName_;
     const SpeedDialRecords& records_;
-    RecipientCollection& collection_;
-    SelectedListBox selectedList_;  // each item's data is its record index
+    recipients::RecipientCollection& collection_;
+    recipients::SelectedListBox selectedList_;  // each item's data is its record index
     ui::ListBox sourceList_;
     ui::Edit typeAhead_;
 };
+
+}  // namespace speeddial

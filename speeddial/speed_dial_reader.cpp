@@ -6,10 +6,25 @@
 #include <string_view>
 #include <vector>
 
-#include "app/recipient_entry.h"
-#include "csv/edit_field_in_place.h"
+#include "recipients/edit_field_in_place.h"
+#include "recipients/recipient_entry.h"
 #include "speeddial/decimal_text.h"
 #include "ui/window_handle.h"
+
+namespace speeddial {
+
+using csv::CsvFieldTable;
+using csv::CsvImage;
+using csv::CutHeaderLine;
+using csv::SplitCsvLine;
+using recipients::CleanFaxNumber;
+using recipients::EditFieldInPlace;
+using recipients::kBadSpeedDialFormat;
+using recipients::kOutOfMemory;
+using recipients::kReadFailed;
+using recipients::RecipientCollection;
+using recipients::ReplaceNameBrackets;
+using recipients::TrimBlanks;
 
 namespace {
 
@@ -186,3 +201,5 @@ int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collec
     }
     return collection.count;
 }
+
+}  // namespace speeddial

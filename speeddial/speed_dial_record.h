@@ -31,6 +31,8 @@ struct SpeedDialRecord {
 };
 #pragma pack(pop)
 
+namespace speeddial {
+
 inline constexpr std::size_t kSpeedDialRecordSize = 236;
 inline constexpr int kRelayDestinationMax = 20;
 inline constexpr std::size_t kRelayDestinationSize = 3;
@@ -84,3 +86,5 @@ std::string_view FieldText(const char (&field)[N]) {
     }
     return {field, length};
 }
+
+}  // namespace speeddial

@@ -2,9 +2,15 @@
 
 #include <string>
 
+#include "resources/control_ids.h"
 #include "resources/resource_ids.h"
 #include "speeddial/speed_dial_texts.h"
 #include "ui/controls.h"
+
+namespace speeddial {
+
+using recipients::RecipientCollection;
+using recipients::TextList;
 
 namespace {
 
@@ -30,16 +36,18 @@ bool SpeedDialRecordDialog::OnInitDialog() {
     };
     if (recordIndex_ < records_.size()) {
         const SpeedDialRecord& record = records_[recordIndex_];
-        show(speeddial::kNameEdit, FieldText(record.name));
-        show(speeddial::kFaxNumberEdit, FieldText(record.faxNumber));
+        show(IDC_RECORD_NAME, FieldText(record.name));
+        show(IDC_RECORD_FAX_NUMBER, FieldText(record.faxNumber));
     }
     // The option columns as the file holds them: the trimmed Comm. Mode text, not the mode
     // number, and the Secure Fax and F Code texts still encoded.
-    show(speeddial::kCommModeEdit, TextAt(collection_.commModeTexts, recordIndex_));
-    show(speeddial::kSecureFaxEdit, TextAt(collection_.secureFaxTexts, recordIndex_));
-    show(speeddial::kRelayFaxEdit, TextAt(collection_.relayFaxTexts, recordIndex_));
-    show(speeddial::kFCodeEdit, TextAt(collection_.fCodeTexts, recordIndex_));
+    show(IDC_RECORD_COMM_MODE, TextAt(collection_.commModeTexts, recordIndex_));
+    show(IDC_RECORD_SECURE_FAX, TextAt(collection_.secureFaxTexts, recordIndex_));
+    show(IDC_RECORD_RELAY_FAX, TextAt(collection_.relayFaxTexts, recordIndex_));
+    show(IDC_RECORD_F_CODE, TextAt(collection_.fCodeTexts, recordIndex_));
     SetTitle("Speed Dial #" + TextAt(collection_.speedDialNumbers, recordIndex_));
     BringToForeground();
     return true;
 }
+
+}  // namespace speeddial

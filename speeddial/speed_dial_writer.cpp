@@ -6,6 +6,10 @@
 #include "speeddial/decimal_text.h"
 #include "speeddial/fax_options.h"
 
+namespace speeddial {
+
+using recipients::RecipientCollection;
+
 namespace {
 
 bool NamesRecord(std::int32_t index, const RecipientCollection& collection,
@@ -39,3 +43,5 @@ int WriteSpeedDialRecords(std::string& out, const RecipientCollection& collectio
     }
     return written;
 }
+
+}  // namespace speeddial

@@ -10,6 +10,8 @@
 #include "speeddial/fax_options.h"
 #include "speeddial/option_text.h"
 
+using namespace speeddial;
+
 namespace {
 
 void Require(bool condition) {

@@ -7,10 +7,14 @@
 #include <string>
 #include <string_view>
 
-#include "app/reader_result.h"
 #include "csv/csv_image.h"
+#include "recipients/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_writer.h"
+
+using namespace recipients;
+using namespace csv;
+using namespace speeddial;
 
 namespace {
 

@@ -15,6 +15,9 @@
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_platform.h"
 
+using namespace recipients;
+using namespace app;
+
 namespace {
 
 using namespace scenario;

@@ -7,6 +7,8 @@
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/scripted_user.h"
 
+using namespace recipients;
+
 namespace {
 
 using addressbook::AddressBook;

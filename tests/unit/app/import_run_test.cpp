@@ -1,4 +1,5 @@
 #include "app/import_run.h"
+#include "resources/control_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,9 @@
 #include "app/result_file.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
+
+using namespace recipients;
+using namespace app;
 
 namespace {
 
@@ -63,14 +67,14 @@ class ImportRunTest : public testing::Test {
     void Answer(const std::string& source, bool autoSearch, int confirmation) {
         user_.onDialog = [=, this](HeadlessBackend& backend, ui::WindowHandle dialog) {
             if (backend.GetTitle(dialog) == "Import Fax Recipient Data") {
-                const auto& list = backend.FindControl(dialog, 1056);
+                const auto& list = backend.FindControl(dialog, IDC_SOURCE_KINDS);
                 for (int i = 0; i < static_cast<int>(list.items.size()); ++i) {
                     if (list.items[i].text == source) {
-                        backend.PickComboItem(dialog, 1056, i);
+                        backend.PickComboItem(dialog, IDC_SOURCE_KINDS, i);
                     }
                 }
                 if (autoSearch) {
-                    backend.Click(dialog, 1057);
+                    backend.Click(dialog, IDC_SOURCE_AUTO_SEARCH);
                 }
                 backend.Click(dialog, 1);
             } else {
@@ -83,10 +87,12 @@ class ImportRunTest : public testing::Test {
     static std::vector<std::string> SnapshotConfirmation(HeadlessBackend& backend,
                                                          ui::WindowHandle dialog) {
         std::vector<std::string> seen;
-        for (int id : {1002, 1003, 1004, 1005, 1054, 1055}) {
+        for (int id : {IDC_CONFIRMATION_HEADLINE, IDC_CONFIRMATION_SELECTED,
+                       IDC_CONFIRMATION_REJECTED, IDC_CONFIRMATION_VALID,
+                       IDC_CONFIRMATION_LIMIT_NOTE, IDC_CONFIRMATION_REJECTED_LABEL}) {
             seen.push_back(backend.GetText(dialog, id));
         }
-        for (const auto& item : backend.FindControl(dialog, 1001).items) {
+        for (const auto& item : backend.FindControl(dialog, IDC_CONFIRMATION_LIST).items) {
             seen.push_back(item.text);
         }
         return seen;

@@ -1,9 +1,13 @@
 #include "app/source_selection_dialog.h"
+#include "resources/control_ids.h"
 
 #include <gtest/gtest.h>
 
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
+
+using namespace recipients;
+using namespace app;
 
 namespace {
 
@@ -15,7 +19,7 @@ class SourceSelectionTest : public testing::Test {
     int Show(const std::function<void(HeadlessBackend&, ui::WindowHandle)>& act) {
         user_.onDialog = [&](HeadlessBackend& backend, ui::WindowHandle dialog) {
             items_.clear();
-            for (const auto& item : backend.FindControl(dialog, 1056).items) {
+            for (const auto& item : backend.FindControl(dialog, IDC_SOURCE_KINDS).items) {
                 items_.push_back(item.text);
             }
             act(backend, dialog);
@@ -25,10 +29,10 @@ class SourceSelectionTest : public testing::Test {
     }
 
     static void Pick(HeadlessBackend& backend, ui::WindowHandle dialog, const std::string& text) {
-        const auto& items = backend.FindControl(dialog, 1056).items;
+        const auto& items = backend.FindControl(dialog, IDC_SOURCE_KINDS).items;
         for (int i = 0; i < static_cast<int>(items.size()); ++i) {
             if (items[i].text == text) {
-                backend.PickComboItem(dialog, 1056, i);
+                backend.PickComboItem(dialog, IDC_SOURCE_KINDS, i);
                 return;
             }
         }
@@ -44,10 +48,10 @@ class SourceSelectionTest : public testing::Test {
 
 TEST_F(SourceSelectionTest, OffersOnlyTheFileSourcesOnABareMachine) {
     const int kind = Show([](HeadlessBackend& backend, ui::WindowHandle dialog) {
-        EXPECT_EQ(backend.FindControl(dialog, 1056).currentSelection, 0);
-        EXPECT_TRUE(backend.FindControl(dialog, 1057).visible);
-        EXPECT_FALSE(backend.FindControl(dialog, 1057).checked);
-        EXPECT_FALSE(backend.FindControl(dialog, 1059).visible);
+        EXPECT_EQ(backend.FindControl(dialog, IDC_SOURCE_KINDS).currentSelection, 0);
+        EXPECT_TRUE(backend.FindControl(dialog, IDC_SOURCE_AUTO_SEARCH).visible);
+        EXPECT_FALSE(backend.FindControl(dialog, IDC_SOURCE_AUTO_SEARCH).checked);
+        EXPECT_FALSE(backend.FindControl(dialog, IDC_SOURCE_DEFAULT_WAB).visible);
         backend.Click(dialog, 1);
     });
     EXPECT_EQ(items_, (std::vector<std::string>{"Comma Separated Values (CSV)",
@@ -74,8 +78,8 @@ TEST_F(SourceSelectionTest, IgnoresAProfileValueOtherThanOne) {
     platform_.SetProfileInt("Mail", "MAPIX", 2);
     platform_.AddLoadableLibrary("WAB32.DLL");
     const int kind = Show([](HeadlessBackend& backend, ui::WindowHandle dialog) {
-        EXPECT_TRUE(backend.FindControl(dialog, 1059).visible);
-        EXPECT_TRUE(backend.FindControl(dialog, 1059).checked);
+        EXPECT_TRUE(backend.FindControl(dialog, IDC_SOURCE_DEFAULT_WAB).visible);
+        EXPECT_TRUE(backend.FindControl(dialog, IDC_SOURCE_DEFAULT_WAB).checked);
         backend.Click(dialog, 1);
     });
     EXPECT_EQ(items_.front(), "Windows Address Book (WAB)");
@@ -86,12 +90,12 @@ TEST_F(SourceSelectionTest, IgnoresAProfileValueOtherThanOne) {
 TEST_F(SourceSelectionTest, KeepsAHiddenCheckBoxStateUntilItIsShownAgain) {
     platform_.AddLoadableLibrary("WAB32.DLL");
     const int kind = Show([](HeadlessBackend& backend, ui::WindowHandle dialog) {
-        backend.Click(dialog, 1059);
+        backend.Click(dialog, IDC_SOURCE_DEFAULT_WAB);
         Pick(backend, dialog, "Comma Separated Values (CSV)");
-        EXPECT_FALSE(backend.FindControl(dialog, 1059).visible);
-        EXPECT_FALSE(backend.FindControl(dialog, 1059).enabled);
+        EXPECT_FALSE(backend.FindControl(dialog, IDC_SOURCE_DEFAULT_WAB).visible);
+        EXPECT_FALSE(backend.FindControl(dialog, IDC_SOURCE_DEFAULT_WAB).enabled);
         Pick(backend, dialog, "Windows Address Book (WAB)");
-        EXPECT_FALSE(backend.FindControl(dialog, 1059).checked);
+        EXPECT_FALSE(backend.FindControl(dialog, IDC_SOURCE_DEFAULT_WAB).checked);
         backend.Click(dialog, 1);
     });
     EXPECT_EQ(kind, kSourceWabFile);
@@ -99,13 +103,13 @@ TEST_F(SourceSelectionTest, KeepsAHiddenCheckBoxStateUntilItIsShownAgain) {
 
 TEST_F(SourceSelectionTest, IgnoresTheAutoSearchBoxForOtherSources) {
     const int autoSearch = Show([](HeadlessBackend& backend, ui::WindowHandle dialog) {
-        backend.Click(dialog, 1057);
+        backend.Click(dialog, IDC_SOURCE_AUTO_SEARCH);
         backend.Click(dialog, 1);
     });
     EXPECT_EQ(autoSearch, kSourceCsvAutoSearch);
 
     const int speedDial = Show([](HeadlessBackend& backend, ui::WindowHandle dialog) {
-        backend.Click(dialog, 1057);
+        backend.Click(dialog, IDC_SOURCE_AUTO_SEARCH);
         Pick(backend, dialog, "Speed Dial Data EWS-CSV");
         backend.Click(dialog, 1);
     });
@@ -114,23 +118,24 @@ TEST_F(SourceSelectionTest, IgnoresTheAutoSearchBoxForOtherSources) {
 
 TEST_F(SourceSelectionTest, CancelsByButtonEscapeAndCloseBox) {
     EXPECT_EQ(Show([](HeadlessBackend& b, ui::WindowHandle d) { b.Click(d, 2); }), kSourceCancel);
-    EXPECT_EQ(
-        Show([](HeadlessBackend& b, ui::WindowHandle d) { b.PressKey(d, 1056, ui::kKeyEscape); }),
-        kSourceCancel);
+    EXPECT_EQ(Show([](HeadlessBackend& b, ui::WindowHandle d) {
+                  b.PressKey(d, IDC_SOURCE_KINDS, ui::kKeyEscape);
+              }),
+              kSourceCancel);
     EXPECT_EQ(Show([](HeadlessBackend& b, ui::WindowHandle d) { b.ClickCloseBox(d); }),
               kSourceCancel);
 }
 
 TEST_F(SourceSelectionTest, OpensHelpOnlyWhenThereIsAHelpFile) {
     Show([](HeadlessBackend& b, ui::WindowHandle d) {
-        b.Click(d, 1058);
+        b.Click(d, IDC_SOURCE_HELP);
         b.Click(d, 2);
     });
     EXPECT_TRUE(platform_.HelpRequests().empty());
 
     context_.helpFilePath = "C:\\Tools\\VORDAL.HLP";
     Show([](HeadlessBackend& b, ui::WindowHandle d) {
-        b.Click(d, 1058);
+        b.Click(d, IDC_SOURCE_HELP);
         b.Click(d, 2);
     });
     ASSERT_EQ(platform_.HelpRequests().size(), 1u);

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+using namespace csv;
+
 namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;

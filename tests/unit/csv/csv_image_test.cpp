@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/reader_result.h"
+#include "recipients/reader_result.h"
 #include "temp_csv_file.h"
+
+using namespace recipients;
+using namespace csv;
 
 namespace {
 

@@ -6,9 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/reader_result.h"
 #include "fake_csv_dialogs.h"
+#include "recipients/reader_result.h"
 #include "temp_csv_file.h"
+
+using namespace recipients;
+using namespace csv;
 
 namespace {
 

@@ -8,6 +8,9 @@
 #include "csv/csv_dialogs.h"
 #include "ui/window_handle.h"
 
+using namespace recipients;
+using namespace csv;
+
 // Answers the reader's questions as a test has set them up and records what it was shown.
 class FakeCsvDialogs : public CsvDialogs {
   public:

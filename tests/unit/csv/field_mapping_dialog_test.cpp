@@ -7,19 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "resources/control_ids.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/scripted_user.h"
+
+using namespace csv;
 
 namespace {
 
 using ui::WindowHandle;
 using ui::headless::HeadlessBackend;
-
-constexpr int kColumnList = 1051;
-constexpr int kNameEdit = 1052;
-constexpr int kNameButton = 1053;
-constexpr int kFaxButton = 1054;
-constexpr int kFaxEdit = 1055;
 
 class FieldMappingDialogTest : public testing::Test {
   protected:
@@ -46,12 +43,12 @@ class FieldMappingDialogTest : public testing::Test {
 
 TEST_F(FieldMappingDialogTest, ShowsTheHeaderFieldsWithBothRolesUnmapped) {
     Run({"Name", " Fax \"x\"", ""}, [&](WindowHandle dialog) {
-        const auto& list = backend_.FindControl(dialog, kColumnList);
+        const auto& list = backend_.FindControl(dialog, IDC_MAPPING_COLUMNS);
         ASSERT_EQ(list.items.size(), 3u);
         EXPECT_EQ(list.items[1].text, " Fax \"x\"");
         EXPECT_EQ(list.currentSelection, 0);
-        EXPECT_EQ(Text(dialog, kNameButton), "Map to");
-        EXPECT_EQ(Text(dialog, kFaxButton), "Map to");
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_BUTTON), "Map to");
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_FAX_BUTTON), "Map to");
         EXPECT_EQ(backend_.GetTitle(dialog), "CSV Import - C:\\data\\list.csv");
         EXPECT_EQ(backend_.Foreground(), dialog);
         backend_.Click(dialog, ui::kIdCancel);
@@ -60,15 +57,15 @@ TEST_F(FieldMappingDialogTest, ShowsTheHeaderFieldsWithBothRolesUnmapped) {
 
 TEST_F(FieldMappingDialogTest, MappingTheOtherRolesColumnTakesItAway) {
     const int end = Run({"a", "b", "Fax"}, [&](WindowHandle dialog) {
-        backend_.ClickListItem(dialog, kColumnList, 2);
-        backend_.Click(dialog, kNameButton);
-        EXPECT_EQ(Text(dialog, kNameEdit), "Fax");
-        EXPECT_EQ(Text(dialog, kNameButton), "UnMap");
-        backend_.Click(dialog, kFaxButton);
-        EXPECT_EQ(Text(dialog, kFaxEdit), "Fax");
-        EXPECT_EQ(Text(dialog, kFaxButton), "UnMap");
-        EXPECT_EQ(Text(dialog, kNameEdit), "");
-        EXPECT_EQ(Text(dialog, kNameButton), "Map to");
+        backend_.ClickListItem(dialog, IDC_MAPPING_COLUMNS, 2);
+        backend_.Click(dialog, IDC_MAPPING_NAME_BUTTON);
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_EDIT), "Fax");
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_BUTTON), "UnMap");
+        backend_.Click(dialog, IDC_MAPPING_FAX_BUTTON);
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_FAX_EDIT), "Fax");
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_FAX_BUTTON), "UnMap");
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_EDIT), "");
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_BUTTON), "Map to");
         backend_.Click(dialog, ui::kIdOk);
     });
     EXPECT_EQ(end, ui::kIdOk);
@@ -79,17 +76,17 @@ TEST_F(FieldMappingDialogTest, MappingTheOtherRolesColumnTakesItAway) {
 
 TEST_F(FieldMappingDialogTest, MappedButtonUnmapsWhateverIsSelected) {
     Run({"a", "b", "c"}, [&](WindowHandle dialog) {
-        backend_.ClickListItem(dialog, kColumnList, 1);
-        backend_.Click(dialog, kNameButton);
-        backend_.ClickListItem(dialog, kColumnList, 2);
-        EXPECT_EQ(Text(dialog, kNameEdit), "b");  // selecting alone maps nothing
-        backend_.Click(dialog, kNameButton);
-        EXPECT_EQ(Text(dialog, kNameEdit), "");
-        EXPECT_EQ(Text(dialog, kNameButton), "Map to");
-        backend_.Click(dialog, kNameButton);
-        EXPECT_EQ(Text(dialog, kNameEdit), "c");
-        backend_.ClickListItem(dialog, kColumnList, 0);
-        backend_.Click(dialog, kFaxButton);
+        backend_.ClickListItem(dialog, IDC_MAPPING_COLUMNS, 1);
+        backend_.Click(dialog, IDC_MAPPING_NAME_BUTTON);
+        backend_.ClickListItem(dialog, IDC_MAPPING_COLUMNS, 2);
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_EDIT), "b");  // selecting alone maps nothing
+        backend_.Click(dialog, IDC_MAPPING_NAME_BUTTON);
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_EDIT), "");
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_BUTTON), "Map to");
+        backend_.Click(dialog, IDC_MAPPING_NAME_BUTTON);
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_EDIT), "c");
+        backend_.ClickListItem(dialog, IDC_MAPPING_COLUMNS, 0);
+        backend_.Click(dialog, IDC_MAPPING_FAX_BUTTON);
         backend_.Click(dialog, ui::kIdOk);
     });
     EXPECT_EQ(dialog_->NameColumn(), 2);
@@ -98,12 +95,12 @@ TEST_F(FieldMappingDialogTest, MappedButtonUnmapsWhateverIsSelected) {
 
 TEST_F(FieldMappingDialogTest, OkWithoutFaxWarnsAndStaysOpen) {
     const int end = Run({"Name", "Fax"}, [&](WindowHandle dialog) {
-        backend_.Click(dialog, kNameButton);
-        backend_.PressKey(dialog, kColumnList, ui::kKeyReturn);
+        backend_.Click(dialog, IDC_MAPPING_NAME_BUTTON);
+        backend_.PressKey(dialog, IDC_MAPPING_COLUMNS, ui::kKeyReturn);
         EXPECT_FALSE(backend_.HasEnded(dialog));
-        backend_.ClickListItem(dialog, kColumnList, 1);
-        backend_.Click(dialog, kFaxButton);
-        backend_.PressKey(dialog, kColumnList, ui::kKeyReturn);
+        backend_.ClickListItem(dialog, IDC_MAPPING_COLUMNS, 1);
+        backend_.Click(dialog, IDC_MAPPING_FAX_BUTTON);
+        backend_.PressKey(dialog, IDC_MAPPING_COLUMNS, ui::kKeyReturn);
     });
     EXPECT_EQ(end, ui::kIdOk);
     ASSERT_EQ(user_.messages.size(), 1u);
@@ -117,9 +114,9 @@ TEST_F(FieldMappingDialogTest, OkWithoutFaxWarnsAndStaysOpen) {
 
 TEST_F(FieldMappingDialogTest, EmptyHeaderLeavesOnlyCancel) {
     const int end = Run({}, [&](WindowHandle dialog) {
-        backend_.Click(dialog, kNameButton);
-        backend_.Click(dialog, kFaxButton);
-        EXPECT_EQ(Text(dialog, kFaxButton), "Map to");
+        backend_.Click(dialog, IDC_MAPPING_NAME_BUTTON);
+        backend_.Click(dialog, IDC_MAPPING_FAX_BUTTON);
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_FAX_BUTTON), "Map to");
         backend_.Click(dialog, ui::kIdOk);
         EXPECT_FALSE(backend_.HasEnded(dialog));
         backend_.ClickCloseBox(dialog);
@@ -130,11 +127,11 @@ TEST_F(FieldMappingDialogTest, EmptyHeaderLeavesOnlyCancel) {
 
 TEST_F(FieldMappingDialogTest, SingleFieldTakesOnlyOneRole) {
     Run({"Only"}, [&](WindowHandle dialog) {
-        backend_.Click(dialog, kFaxButton);
-        backend_.Click(dialog, kNameButton);
-        EXPECT_EQ(Text(dialog, kFaxButton), "Map to");
-        EXPECT_EQ(Text(dialog, kNameButton), "UnMap");
-        backend_.PressKey(dialog, kColumnList, ui::kKeyEscape);
+        backend_.Click(dialog, IDC_MAPPING_FAX_BUTTON);
+        backend_.Click(dialog, IDC_MAPPING_NAME_BUTTON);
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_FAX_BUTTON), "Map to");
+        EXPECT_EQ(Text(dialog, IDC_MAPPING_NAME_BUTTON), "UnMap");
+        backend_.PressKey(dialog, IDC_MAPPING_COLUMNS, ui::kKeyEscape);
     });
     EXPECT_EQ(dialog_->NameColumn(), 0);
     EXPECT_EQ(dialog_->FaxColumn(), -1);

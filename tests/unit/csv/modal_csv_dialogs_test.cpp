@@ -11,6 +11,9 @@
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
 
+using namespace recipients;
+using namespace csv;
+
 namespace {
 
 using ui::WindowHandle;

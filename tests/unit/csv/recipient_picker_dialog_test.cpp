@@ -8,21 +8,18 @@
 #include <utility>
 #include <vector>
 
+#include "resources/control_ids.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
+
+using namespace recipients;
+using namespace csv;
 
 namespace {
 
 using ui::WindowHandle;
 using ui::headless::HeadlessBackend;
-
-constexpr int kMoveButton = 1001;
-constexpr int kSelectedList = 1002;
-constexpr int kTypeAhead = 1003;
-constexpr int kSourceList = 1004;
-constexpr int kHelpButton = 1047;
-constexpr int kDeleteButton = 1049;
 
 using Texts = std::vector<std::string>;
 
@@ -50,17 +47,17 @@ class RecipientPickerDialogTest : public testing::Test {
 
     void Type(WindowHandle dialog, std::string_view text) {
         for (const char c : text) {
-            backend_.TypeCharacter(dialog, kTypeAhead, c);
+            backend_.TypeCharacter(dialog, IDC_PICKER_TYPE_AHEAD, c);
         }
     }
 
     // Selects exactly these source items and presses "To ->".
     void Move(WindowHandle dialog, std::initializer_list<int> items) {
-        backend_.SelectAllListItems(dialog, kSourceList, false);
+        backend_.SelectAllListItems(dialog, IDC_PICKER_SOURCE_LIST, false);
         for (const int item : items) {
-            backend_.ControlClickListItem(dialog, kSourceList, item);
+            backend_.ControlClickListItem(dialog, IDC_PICKER_SOURCE_LIST, item);
         }
-        backend_.Click(dialog, kMoveButton);
+        backend_.Click(dialog, IDC_PICKER_TO_SELECTED);
     }
 
     // A candidate whose texts live as long as the test.
@@ -87,10 +84,11 @@ TEST_F(RecipientPickerDialogTest, OffersEveryCandidateInFileOrder) {
     candidates_ = {Candidate("Ann", "1"), Candidate("", "2"), Candidate("Ann", "1"),
                    Candidate("Bob", "")};
     Run([&](WindowHandle dialog) {
-        EXPECT_EQ(Items(dialog, kSourceList), (Texts{"Ann [1]", " [2]", "Ann [1]", "Bob []"}));
-        EXPECT_EQ(backend_.FindControl(dialog, kSourceList).items[2].data, 2);
-        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{0}));
-        EXPECT_TRUE(Items(dialog, kSelectedList).empty());
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SOURCE_LIST),
+                  (Texts{"Ann [1]", " [2]", "Ann [1]", "Bob []"}));
+        EXPECT_EQ(backend_.FindControl(dialog, IDC_PICKER_SOURCE_LIST).items[2].data, 2);
+        EXPECT_EQ(Selected(dialog, IDC_PICKER_SOURCE_LIST), (std::vector<int>{0}));
+        EXPECT_TRUE(Items(dialog, IDC_PICKER_SELECTED_LIST).empty());
         EXPECT_EQ(collection_.count, 0);
         EXPECT_EQ(backend_.GetTitle(dialog), "CSV Import - C:\\in.csv");
         EXPECT_EQ(backend_.Foreground(), dialog);
@@ -103,8 +101,9 @@ TEST_F(RecipientPickerDialogTest, OkHandsTheSelectedListToTheCollection) {
     candidates_ = {Candidate("Ann", "1"), Candidate("Bob", "2"), Candidate("Cy", "3")};
     const int end = Run([&](WindowHandle dialog) {
         Move(dialog, {2, 0});
-        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"Ann [1]", "Cy [3]"}));
-        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{0, 2}));  // stays selected
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SELECTED_LIST), (Texts{"Ann [1]", "Cy [3]"}));
+        EXPECT_EQ(Selected(dialog, IDC_PICKER_SOURCE_LIST),
+                  (std::vector<int>{0, 2}));  // stays selected
         backend_.Click(dialog, ui::kIdOk);
     });
     EXPECT_EQ(end, ui::kIdOk);
@@ -117,7 +116,7 @@ TEST_F(RecipientPickerDialogTest, CancelHandsNothingOver) {
     collection_.entries = {"stale"};
     const int end = Run([&](WindowHandle dialog) {
         Move(dialog, {0});
-        backend_.PressKey(dialog, kSourceList, ui::kKeyEscape);
+        backend_.PressKey(dialog, IDC_PICKER_SOURCE_LIST, ui::kKeyEscape);
     });
     EXPECT_EQ(end, ui::kIdCancel);
     EXPECT_EQ(collection_.count, 0);
@@ -130,8 +129,8 @@ TEST_F(RecipientPickerDialogTest, SkipsDuplicatesAndEmptyFaxNumbersSilently) {
     Run([&](WindowHandle dialog) {
         Move(dialog, {0, 1, 2, 3});
         Move(dialog, {0});
-        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"Ann [1]", "ann [1]"}));
-        EXPECT_EQ(backend_.FindControl(dialog, kSelectedList).items[1].data, 2);
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SELECTED_LIST), (Texts{"Ann [1]", "ann [1]"}));
+        EXPECT_EQ(backend_.FindControl(dialog, IDC_PICKER_SELECTED_LIST).items[1].data, 2);
         backend_.Click(dialog, ui::kIdOk);
     });
     EXPECT_TRUE(user_.messages.empty());
@@ -141,15 +140,15 @@ TEST_F(RecipientPickerDialogTest, LimitStopsTheMoveWithOneMessage) {
     AddNumbered(60);
     collection_.limit = 50;
     Run([&](WindowHandle dialog) {
-        backend_.SelectAllListItems(dialog, kSourceList, false);
+        backend_.SelectAllListItems(dialog, IDC_PICKER_SOURCE_LIST, false);
         for (int i = 0; i < 48; ++i) {
-            backend_.ControlClickListItem(dialog, kSourceList, i);
+            backend_.ControlClickListItem(dialog, IDC_PICKER_SOURCE_LIST, i);
         }
-        backend_.Click(dialog, kMoveButton);
+        backend_.Click(dialog, IDC_PICKER_TO_SELECTED);
         EXPECT_TRUE(user_.messages.empty());
         Move(dialog, {50, 51, 52, 53, 54});
-        EXPECT_EQ(Items(dialog, kSelectedList).size(), 50u);
-        EXPECT_EQ(Items(dialog, kSelectedList).back(), "P51 [1051]");
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SELECTED_LIST).size(), 50u);
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SELECTED_LIST).back(), "P51 [1051]");
         EXPECT_EQ(user_.messages.size(), 1u);
         Move(dialog, {55});
         EXPECT_EQ(user_.messages.size(), 2u);
@@ -167,8 +166,8 @@ TEST_F(RecipientPickerDialogTest, LimitStopsTheMoveWithOneMessage) {
 TEST_F(RecipientPickerDialogTest, NoLimitWhenLimitIsZero) {
     AddNumbered(120);
     Run([&](WindowHandle dialog) {
-        backend_.SelectAllListItems(dialog, kSourceList, true);
-        backend_.Click(dialog, kMoveButton);
+        backend_.SelectAllListItems(dialog, IDC_PICKER_SOURCE_LIST, true);
+        backend_.Click(dialog, IDC_PICKER_TO_SELECTED);
         backend_.Click(dialog, ui::kIdOk);
     });
     EXPECT_EQ(collection_.count, 120);
@@ -179,17 +178,18 @@ TEST_F(RecipientPickerDialogTest, DeleteRemovesTheSelectedEntriesWhichCanBeMoved
     AddNumbered(5);
     Run([&](WindowHandle dialog) {
         Move(dialog, {0, 1, 2, 3, 4});
-        backend_.ClickListItem(dialog, kSelectedList, 1);
-        backend_.ControlClickListItem(dialog, kSelectedList, 2);
-        backend_.ControlClickListItem(dialog, kSelectedList, 4);
-        backend_.Click(dialog, kDeleteButton);
-        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"P0 [1000]", "P3 [1003]"}));
-        backend_.ClickListItem(dialog, kSelectedList, 0);
-        backend_.PressKey(dialog, kSelectedList, ui::kKeyDelete);
-        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"P3 [1003]"}));
-        backend_.Click(dialog, kDeleteButton);  // nothing selected any more
+        backend_.ClickListItem(dialog, IDC_PICKER_SELECTED_LIST, 1);
+        backend_.ControlClickListItem(dialog, IDC_PICKER_SELECTED_LIST, 2);
+        backend_.ControlClickListItem(dialog, IDC_PICKER_SELECTED_LIST, 4);
+        backend_.Click(dialog, IDC_PICKER_DELETE);
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SELECTED_LIST), (Texts{"P0 [1000]", "P3 [1003]"}));
+        backend_.ClickListItem(dialog, IDC_PICKER_SELECTED_LIST, 0);
+        backend_.PressKey(dialog, IDC_PICKER_SELECTED_LIST, ui::kKeyDelete);
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SELECTED_LIST), (Texts{"P3 [1003]"}));
+        backend_.Click(dialog, IDC_PICKER_DELETE);  // nothing selected any more
         Move(dialog, {4, 0, 3});
-        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"P3 [1003]", "P0 [1000]", "P4 [1004]"}));
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SELECTED_LIST),
+                  (Texts{"P3 [1003]", "P0 [1000]", "P4 [1004]"}));
         backend_.Click(dialog, ui::kIdOk);
     });
     EXPECT_EQ(collection_.entries, (Texts{"P3 [1003]", "P0 [1000]", "P4 [1004]"}));
@@ -199,16 +199,17 @@ TEST_F(RecipientPickerDialogTest, TypeAheadFindsFromTheCurrentSelectionIgnoringC
     candidates_ = {Candidate("Sam", "1"), Candidate("Smith", "2"), Candidate("Bo", "3"),
                    Candidate("SMALL", "4")};
     Run([&](WindowHandle dialog) {
-        backend_.ClickListItem(dialog, kSourceList, 2);
+        backend_.ClickListItem(dialog, IDC_PICKER_SOURCE_LIST, 2);
         Type(dialog, "s");
-        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{3}));
+        EXPECT_EQ(Selected(dialog, IDC_PICKER_SOURCE_LIST), (std::vector<int>{3}));
         Type(dialog, "m");
-        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{3}));
+        EXPECT_EQ(Selected(dialog, IDC_PICKER_SOURCE_LIST), (std::vector<int>{3}));
         Type(dialog, "i");
-        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{1}));  // wrapped around
-        EXPECT_EQ(backend_.FindControl(dialog, kSourceList).topIndex, 0);
+        EXPECT_EQ(Selected(dialog, IDC_PICKER_SOURCE_LIST),
+                  (std::vector<int>{1}));  // wrapped around
+        EXPECT_EQ(backend_.FindControl(dialog, IDC_PICKER_SOURCE_LIST).topIndex, 0);
         Type(dialog, "x");
-        EXPECT_EQ(Selected(dialog, kSourceList), (std::vector<int>{1}));
+        EXPECT_EQ(Selected(dialog, IDC_PICKER_SOURCE_LIST), (std::vector<int>{1}));
         backend_.Click(dialog, ui::kIdCancel);
     });
 }
@@ -217,24 +218,24 @@ TEST_F(RecipientPickerDialogTest, EnterInTheTypeAheadBoxMovesTheMatch) {
     candidates_ = {Candidate("Ann", "1"), Candidate("Bob", "2")};
     Run([&](WindowHandle dialog) {
         Type(dialog, "bo");
-        backend_.PressKey(dialog, kTypeAhead, ui::kKeyReturn);
+        backend_.PressKey(dialog, IDC_PICKER_TYPE_AHEAD, ui::kKeyReturn);
         EXPECT_FALSE(backend_.HasEnded(dialog));
-        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"Bob [2]"}));
-        backend_.DoubleClickListItem(dialog, kSourceList, 0);
-        EXPECT_EQ(Items(dialog, kSelectedList), (Texts{"Bob [2]", "Ann [1]"}));
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SELECTED_LIST), (Texts{"Bob [2]"}));
+        backend_.DoubleClickListItem(dialog, IDC_PICKER_SOURCE_LIST, 0);
+        EXPECT_EQ(Items(dialog, IDC_PICKER_SELECTED_LIST), (Texts{"Bob [2]", "Ann [1]"}));
         backend_.Click(dialog, ui::kIdOk);
     });
 }
 
 TEST_F(RecipientPickerDialogTest, HelpOpensTheHelpFileWhenThereIsOne) {
     Run([&](WindowHandle dialog) {
-        backend_.Click(dialog, kHelpButton);
+        backend_.Click(dialog, IDC_PICKER_HELP);
         backend_.Click(dialog, ui::kIdCancel);
     });
     EXPECT_TRUE(platform_.HelpRequests().empty());
     Run(
         [&](WindowHandle dialog) {
-            backend_.Click(dialog, kHelpButton);
+            backend_.Click(dialog, IDC_PICKER_HELP);
             backend_.Click(dialog, ui::kIdCancel);
         },
         "C:\\tool\\VORDAL.HLP");
@@ -245,7 +246,7 @@ TEST_F(RecipientPickerDialogTest, HelpOpensTheHelpFileWhenThereIsOne) {
 
 TEST_F(RecipientPickerDialogTest, EmptyCandidateListStillOpens) {
     const int end = Run([&](WindowHandle dialog) {
-        backend_.Click(dialog, kMoveButton);
+        backend_.Click(dialog, IDC_PICKER_TO_SELECTED);
         backend_.Click(dialog, ui::kIdOk);
     });
     EXPECT_EQ(end, ui::kIdOk);

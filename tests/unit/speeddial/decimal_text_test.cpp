@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace speeddial;
+
 namespace {
 
 TEST(ParseDecimal, ReadsOnlyPlainDigits) {

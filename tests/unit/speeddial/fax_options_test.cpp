@@ -8,6 +8,8 @@
 
 #include "option_texts.h"
 
+using namespace speeddial;
+
 namespace {
 
 using namespace std::string_literals;

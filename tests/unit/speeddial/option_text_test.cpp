@@ -4,6 +4,8 @@
 
 #include "option_texts.h"
 
+using namespace speeddial;
+
 namespace {
 
 TEST(Rot13Letters, TurnsLettersWithinTheirCaseOnly) {

@@ -5,6 +5,8 @@
 
 #include "speeddial/option_text.h"
 
+using namespace speeddial;
+
 // The stored form of an option value, as the device's export writes it: ROT13 of its Base64.
 inline std::string EncodeOptionValue(std::string_view value) {
     static constexpr char kAlphabet[] =

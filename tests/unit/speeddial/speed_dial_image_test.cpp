@@ -3,9 +3,13 @@
 #include <string>
 #include <string_view>
 
-#include "app/reader_result.h"
 #include "csv/csv_image.h"
+#include "recipients/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
+
+using namespace recipients;
+using namespace csv;
+using namespace speeddial;
 
 namespace {
 

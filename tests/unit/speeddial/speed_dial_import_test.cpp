@@ -5,11 +5,15 @@
 #include <fstream>
 
 #include "option_texts.h"
+#include "resources/control_ids.h"
+#include "speeddial/modal_speed_dial_dialogs.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_writer.h"
-#include "speeddial/ui_speed_dial_dialogs.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
+
+using namespace recipients;
+using namespace speeddial;
 
 namespace {
 
@@ -32,13 +36,13 @@ TEST(SpeedDialImport, ReadsPicksAndWritesTheChosenRecords) {
     HeadlessBackend backend(user);
     ui::headless::HeadlessPlatform platform(user);
     user.onDialog = [](HeadlessBackend& screen, ui::WindowHandle dialog) {
-        screen.ClickListItem(dialog, 1004, 1);
-        screen.Click(dialog, 1001);
-        screen.ClickListItem(dialog, 1004, 0);
-        screen.Click(dialog, 1001);
+        screen.ClickListItem(dialog, IDC_SPEED_DIAL_SOURCE_LIST, 1);
+        screen.Click(dialog, IDC_SPEED_DIAL_TO_SELECTED);
+        screen.ClickListItem(dialog, IDC_SPEED_DIAL_SOURCE_LIST, 0);
+        screen.Click(dialog, IDC_SPEED_DIAL_TO_SELECTED);
         screen.Click(dialog, ui::kIdOk);
     };
-    UiSpeedDialDialogs dialogs(backend, platform, "");
+    ModalSpeedDialDialogs dialogs(backend, platform, "");
     RecipientCollection collection;
     SpeedDialRecords records;
     int rejected = 0;

@@ -7,25 +7,21 @@
 #include <vector>
 
 #include "csv/csv_image.h"
+#include "resources/control_ids.h"
 #include "resources/resource_ids.h"
 #include "speeddial/speed_dial_reader.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
+
+using namespace recipients;
+using namespace csv;
+using namespace speeddial;
 
 namespace {
 
 using ui::WindowHandle;
 using ui::headless::HeadlessBackend;
 using Action = std::function<void(HeadlessBackend&, WindowHandle)>;
-
-constexpr int kToButton = 1001;
-constexpr int kSelected = 1002;
-constexpr int kTypeAhead = 1003;
-constexpr int kSource = 1004;
-constexpr int kHeader = 1005;
-constexpr int kHelp = 1047;
-constexpr int kDelete = 1049;
-constexpr int kDetails = 1050;
 
 constexpr char kFile[] = "C:\\Fax\\speed dial.csv";
 constexpr char kCaption[] = "Speed Dial CSV Import";
@@ -77,22 +73,24 @@ class SpeedDialPickerTest : public testing::Test {
     static void Move(HeadlessBackend& backend, WindowHandle dialog,
                      const std::vector<std::string>& numbers) {
         SelectSource(backend, dialog, numbers);
-        backend.Click(dialog, kToButton);
+        backend.Click(dialog, IDC_SPEED_DIAL_TO_SELECTED);
     }
 
     static void SelectSource(HeadlessBackend& backend, WindowHandle dialog,
                              const std::vector<std::string>& numbers) {
-        backend.SelectAllListItems(dialog, kSource, false);
-        const std::vector<std::string> items = Texts(backend.FindControl(dialog, kSource));
+        backend.SelectAllListItems(dialog, IDC_SPEED_DIAL_SOURCE_LIST, false);
+        const std::vector<std::string> items =
+            Texts(backend.FindControl(dialog, IDC_SPEED_DIAL_SOURCE_LIST));
         for (const std::string& number : numbers) {
             const auto found = std::find(items.begin(), items.end(), number);
             ASSERT_NE(found, items.end()) << number;
-            backend.ControlClickListItem(dialog, kSource, static_cast<int>(found - items.begin()));
+            backend.ControlClickListItem(dialog, IDC_SPEED_DIAL_SOURCE_LIST,
+                                         static_cast<int>(found - items.begin()));
         }
     }
 
     static std::vector<std::string> Selected(HeadlessBackend& backend, WindowHandle dialog) {
-        return Texts(backend.FindControl(dialog, kSelected));
+        return Texts(backend.FindControl(dialog, IDC_SPEED_DIAL_SELECTED_LIST));
     }
 
     ui::headless::ScriptedUser user_;
@@ -107,7 +105,7 @@ TEST_F(SpeedDialPickerTest, OffersTheNumbersSortedAsTextWithTheirRecords) {
     Run([&](HeadlessBackend& backend, WindowHandle dialog) {
         EXPECT_EQ(backend.GetTitle(dialog), "Speed Dial CSV Import - C:\\Fax\\speed dial.csv");
         EXPECT_EQ(collection_.count, 0);
-        const auto& source = backend.FindControl(dialog, kSource);
+        const auto& source = backend.FindControl(dialog, IDC_SPEED_DIAL_SOURCE_LIST);
         EXPECT_EQ(Texts(source), (std::vector<std::string>{"1", "10", "12", "2"}));
         std::vector<std::intptr_t> data;
         for (const auto& item : source.items) {
@@ -116,10 +114,13 @@ TEST_F(SpeedDialPickerTest, OffersTheNumbersSortedAsTextWithTheirRecords) {
         EXPECT_EQ(data, (std::vector<std::intptr_t>{2, 0, 3, 1}));
         EXPECT_TRUE(source.items[0].selected);
         EXPECT_FALSE(source.items[1].selected);
-        EXPECT_EQ(backend.FindControl(dialog, kHeader).text, "Speed Dial#\tSelected Recipients");
-        EXPECT_EQ(backend.FindControl(dialog, kHeader).tabStops, std::vector<int>{50});
-        EXPECT_EQ(backend.FindControl(dialog, kSelected).tabStops, std::vector<int>{50});
-        EXPECT_TRUE(backend.FindControl(dialog, kSelected).items.empty());
+        EXPECT_EQ(backend.FindControl(dialog, IDC_SPEED_DIAL_COLUMN_HEADER).text,
+                  "Speed Dial#\tSelected Recipients");
+        EXPECT_EQ(backend.FindControl(dialog, IDC_SPEED_DIAL_COLUMN_HEADER).tabStops,
+                  std::vector<int>{50});
+        EXPECT_EQ(backend.FindControl(dialog, IDC_SPEED_DIAL_SELECTED_LIST).tabStops,
+                  std::vector<int>{50});
+        EXPECT_TRUE(backend.FindControl(dialog, IDC_SPEED_DIAL_SELECTED_LIST).items.empty());
         EXPECT_EQ(backend.Foreground(), dialog);
         backend.Click(dialog, ui::kIdCancel);
     });
@@ -130,12 +131,12 @@ TEST_F(SpeedDialPickerTest, MovesNumberNameAndFaxIntoTheSelectedList) {
         Move(backend, dialog, {"2", "1"});
         EXPECT_EQ(Selected(backend, dialog),
                   (std::vector<std::string>{"1\tCy [0303]", "2\tBob [0202]"}));
-        EXPECT_EQ(backend.FindControl(dialog, kSelected).items[0].data, 2);
+        EXPECT_EQ(backend.FindControl(dialog, IDC_SPEED_DIAL_SELECTED_LIST).items[0].data, 2);
         // The source list keeps its items and their selection.
-        EXPECT_EQ(backend.FindControl(dialog, kSource).items.size(), 4u);
-        EXPECT_TRUE(backend.FindControl(dialog, kSource).items[0].selected);
+        EXPECT_EQ(backend.FindControl(dialog, IDC_SPEED_DIAL_SOURCE_LIST).items.size(), 4u);
+        EXPECT_TRUE(backend.FindControl(dialog, IDC_SPEED_DIAL_SOURCE_LIST).items[0].selected);
         // An entry already selected is skipped silently.
-        backend.Click(dialog, kToButton);
+        backend.Click(dialog, IDC_SPEED_DIAL_TO_SELECTED);
         EXPECT_EQ(Selected(backend, dialog).size(), 2u);
         backend.Click(dialog, ui::kIdCancel);
     });
@@ -144,10 +145,10 @@ TEST_F(SpeedDialPickerTest, MovesNumberNameAndFaxIntoTheSelectedList) {
 
 TEST_F(SpeedDialPickerTest, DoubleClickAndEnterMoveToo) {
     Run([&](HeadlessBackend& backend, WindowHandle dialog) {
-        backend.DoubleClickListItem(dialog, kSource, 1);
+        backend.DoubleClickListItem(dialog, IDC_SPEED_DIAL_SOURCE_LIST, 1);
         EXPECT_EQ(Selected(backend, dialog), std::vector<std::string>{"10\tAnn [0101]"});
-        backend.ClickListItem(dialog, kSource, 0);
-        backend.PressKey(dialog, kTypeAhead, ui::kKeyReturn);
+        backend.ClickListItem(dialog, IDC_SPEED_DIAL_SOURCE_LIST, 0);
+        backend.PressKey(dialog, IDC_SPEED_DIAL_TYPE_AHEAD, ui::kKeyReturn);
         EXPECT_EQ(Selected(backend, dialog).size(), 2u);
         EXPECT_FALSE(backend.HasEnded(dialog));
         backend.Click(dialog, ui::kIdCancel);
@@ -166,7 +167,7 @@ TEST_F(SpeedDialPickerTest, AsksBeforeReplacingAnEqualRecipient) {
         Move(backend, dialog, {"10", "12"});
         EXPECT_EQ(Selected(backend, dialog),
                   (std::vector<std::string>{"10\tAnn [0101]", "12\tBob [0202]"}));
-        EXPECT_EQ(backend.FindControl(dialog, kSelected).items[1].data, 3);
+        EXPECT_EQ(backend.FindControl(dialog, IDC_SPEED_DIAL_SELECTED_LIST).items[1].data, 3);
         backend.Click(dialog, ui::kIdCancel);
     });
     ASSERT_EQ(user_.messages.size(), 2u);
@@ -192,18 +193,18 @@ TEST_F(SpeedDialPickerTest, ANameDifferingInCaseIsAnotherRecipient) {
 TEST_F(SpeedDialPickerTest, DeleteRemovesTheSelectedLinesOnly) {
     Run([&](HeadlessBackend& backend, WindowHandle dialog) {
         Move(backend, dialog, {"1", "10", "2"});
-        backend.ClickListItem(dialog, kSelected, 0);
-        backend.ControlClickListItem(dialog, kSelected, 2);
-        backend.PressKey(dialog, kSelected, ui::kKeyDelete);
+        backend.ClickListItem(dialog, IDC_SPEED_DIAL_SELECTED_LIST, 0);
+        backend.ControlClickListItem(dialog, IDC_SPEED_DIAL_SELECTED_LIST, 2);
+        backend.PressKey(dialog, IDC_SPEED_DIAL_SELECTED_LIST, ui::kKeyDelete);
         EXPECT_EQ(Selected(backend, dialog), std::vector<std::string>{"10\tAnn [0101]"});
         // Once Bob's line is gone, his other number is no longer a duplicate.
         Move(backend, dialog, {"12"});
         EXPECT_EQ(Selected(backend, dialog),
                   (std::vector<std::string>{"10\tAnn [0101]", "12\tBob [0202]"}));
-        backend.ClickListItem(dialog, kSelected, 0);
-        backend.Click(dialog, kDelete);
+        backend.ClickListItem(dialog, IDC_SPEED_DIAL_SELECTED_LIST, 0);
+        backend.Click(dialog, IDC_SPEED_DIAL_DELETE);
         EXPECT_EQ(Selected(backend, dialog), std::vector<std::string>{"12\tBob [0202]"});
-        EXPECT_EQ(backend.FindControl(dialog, kSource).items.size(), 4u);
+        EXPECT_EQ(backend.FindControl(dialog, IDC_SPEED_DIAL_SOURCE_LIST).items.size(), 4u);
         backend.Click(dialog, ui::kIdCancel);
     });
     EXPECT_TRUE(user_.messages.empty());
@@ -213,7 +214,7 @@ TEST_F(SpeedDialPickerTest, TypeAheadFindsNumbersFromTheSelectionOnward) {
     Run([&](HeadlessBackend& backend, WindowHandle dialog) {
         const auto selection = [&] {
             std::vector<int> selected;
-            const auto& items = backend.FindControl(dialog, kSource).items;
+            const auto& items = backend.FindControl(dialog, IDC_SPEED_DIAL_SOURCE_LIST).items;
             for (int i = 0; i < static_cast<int>(items.size()); ++i) {
                 if (items[i].selected) {
                     selected.push_back(i);
@@ -221,15 +222,15 @@ TEST_F(SpeedDialPickerTest, TypeAheadFindsNumbersFromTheSelectionOnward) {
             }
             return selected;
         };
-        backend.ClickListItem(dialog, kSource, 3);
-        EXPECT_TRUE(backend.TypeCharacter(dialog, kTypeAhead, '1'));
+        backend.ClickListItem(dialog, IDC_SPEED_DIAL_SOURCE_LIST, 3);
+        EXPECT_TRUE(backend.TypeCharacter(dialog, IDC_SPEED_DIAL_TYPE_AHEAD, '1'));
         EXPECT_EQ(selection(), std::vector<int>{0});  // wrapped round from "2"
-        EXPECT_TRUE(backend.TypeCharacter(dialog, kTypeAhead, '2'));
+        EXPECT_TRUE(backend.TypeCharacter(dialog, IDC_SPEED_DIAL_TYPE_AHEAD, '2'));
         EXPECT_EQ(selection(), std::vector<int>{2});
-        EXPECT_TRUE(backend.TypeCharacter(dialog, kTypeAhead, '9'));
+        EXPECT_TRUE(backend.TypeCharacter(dialog, IDC_SPEED_DIAL_TYPE_AHEAD, '9'));
         EXPECT_EQ(selection(), std::vector<int>{2});  // no "129": nothing changes
-        EXPECT_FALSE(backend.TypeCharacter(dialog, kTypeAhead, '9'));
-        EXPECT_EQ(backend.FindControl(dialog, kTypeAhead).text, "129");
+        EXPECT_FALSE(backend.TypeCharacter(dialog, IDC_SPEED_DIAL_TYPE_AHEAD, '9'));
+        EXPECT_EQ(backend.FindControl(dialog, IDC_SPEED_DIAL_TYPE_AHEAD).text, "129");
         backend.Click(dialog, ui::kIdCancel);
     });
 }
@@ -270,8 +271,8 @@ TEST_F(SpeedDialPickerTest, HasNoLimitWhenTheLimitIsZero) {
     }
     Load(file);
     Run([&](HeadlessBackend& backend, WindowHandle dialog) {
-        backend.SelectAllListItems(dialog, kSource, true);
-        backend.Click(dialog, kToButton);
+        backend.SelectAllListItems(dialog, IDC_SPEED_DIAL_SOURCE_LIST, true);
+        backend.Click(dialog, IDC_SPEED_DIAL_TO_SELECTED);
         backend.Click(dialog, ui::kIdOk);
     });
     EXPECT_EQ(collection_.count, 60);
@@ -301,12 +302,13 @@ TEST_F(SpeedDialPickerTest, OkWithNothingSelectedChoosesNothing) {
 
 TEST_F(SpeedDialPickerTest, OpensWithAnEmptyListWhenNoRecordWasAccepted) {
     Load("*,1,0,2\n1,Y,0123\n");
-    EXPECT_EQ(Run([](HeadlessBackend& backend, WindowHandle dialog) {
-                  EXPECT_TRUE(backend.FindControl(dialog, kSource).items.empty());
-                  backend.Click(dialog, kToButton);
-                  backend.Click(dialog, ui::kIdOk);
-              }),
-              ui::kIdOk);
+    EXPECT_EQ(
+        Run([](HeadlessBackend& backend, WindowHandle dialog) {
+            EXPECT_TRUE(backend.FindControl(dialog, IDC_SPEED_DIAL_SOURCE_LIST).items.empty());
+            backend.Click(dialog, IDC_SPEED_DIAL_TO_SELECTED);
+            backend.Click(dialog, ui::kIdOk);
+        }),
+        ui::kIdOk);
     EXPECT_EQ(collection_.count, 0);
     EXPECT_TRUE(user_.messages.empty());
 }
@@ -319,7 +321,7 @@ TEST_F(SpeedDialPickerTest, CancelAndTheCloseBoxHandOverNothing) {
                       if (closeBox) {
                           backend.ClickCloseBox(dialog);
                       } else {
-                          backend.PressKey(dialog, kSource, ui::kKeyEscape);
+                          backend.PressKey(dialog, IDC_SPEED_DIAL_SOURCE_LIST, ui::kKeyEscape);
                       }
                   }),
                   ui::kIdCancel);
@@ -346,7 +348,7 @@ TEST_F(SpeedDialPickerTest, ViewDetailsShowsOneRecordAsTheFileGaveIt) {
     Run(
         [&](HeadlessBackend& backend, WindowHandle dialog) {
             SelectSource(backend, dialog, {"1"});
-            backend.Click(dialog, kDetails);
+            backend.Click(dialog, IDC_SPEED_DIAL_VIEW_DETAILS);
             backend.Click(dialog, ui::kIdCancel);
         },
         [&](HeadlessBackend& backend, WindowHandle dialog) {
@@ -364,9 +366,9 @@ TEST_F(SpeedDialPickerTest, ViewDetailsShowsOneRecordAsTheFileGaveIt) {
 TEST_F(SpeedDialPickerTest, ViewDetailsWantsExactlyOneSourceItem) {
     Run([&](HeadlessBackend& backend, WindowHandle dialog) {
         SelectSource(backend, dialog, {});
-        backend.Click(dialog, kDetails);
+        backend.Click(dialog, IDC_SPEED_DIAL_VIEW_DETAILS);
         SelectSource(backend, dialog, {"1", "2"});
-        backend.Click(dialog, kDetails);
+        backend.Click(dialog, IDC_SPEED_DIAL_VIEW_DETAILS);
         backend.Click(dialog, ui::kIdCancel);
     });
     ASSERT_EQ(user_.messages.size(), 2u);
@@ -379,7 +381,7 @@ TEST_F(SpeedDialPickerTest, ViewDetailsWantsExactlyOneSourceItem) {
 
 TEST_F(SpeedDialPickerTest, HelpOpensItsTopicWhenThereIsAHelpFile) {
     Run([&](HeadlessBackend& backend, WindowHandle dialog) {
-        backend.Click(dialog, kHelp);
+        backend.Click(dialog, IDC_SPEED_DIAL_HELP);
         backend.Click(dialog, ui::kIdCancel);
     });
     ASSERT_EQ(platform_.HelpRequests().size(), 1u);
@@ -388,7 +390,7 @@ TEST_F(SpeedDialPickerTest, HelpOpensItsTopicWhenThereIsAHelpFile) {
 
     helpFile_.clear();
     Run([&](HeadlessBackend& backend, WindowHandle dialog) {
-        backend.Click(dialog, kHelp);
+        backend.Click(dialog, IDC_SPEED_DIAL_HELP);
         backend.Click(dialog, ui::kIdCancel);
     });
     EXPECT_EQ(platform_.HelpRequests().size(), 1u);

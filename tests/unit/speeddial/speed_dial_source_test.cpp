@@ -4,8 +4,11 @@
 #include <fstream>
 #include <string>
 
-#include "app/reader_result.h"
+#include "recipients/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
+
+using namespace recipients;
+using namespace speeddial;
 
 namespace {
 

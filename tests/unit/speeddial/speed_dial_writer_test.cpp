@@ -6,6 +6,9 @@
 
 #include "option_texts.h"
 
+using namespace recipients;
+using namespace speeddial;
+
 namespace {
 
 // Three read records with their option texts; the picker chose records 2 and 0, in this order.

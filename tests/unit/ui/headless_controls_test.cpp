@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "resources/control_ids.h"
 #include "resources/resource_ids.h"
 #include "ui/controls.h"
 #include "ui/headless/collation.h"
@@ -13,13 +14,14 @@ using ui::headless::HeadlessBackend;
 class RecordingDialog : public ui::Dialog {
   public:
     RecordingDialog(ui::Backend& backend, int templateId) : ui::Dialog(backend, templateId) {
-        for (int id : {1001, 1002, 1003, 1004}) {
+        for (int id : {IDC_PICKER_TO_SELECTED, IDC_PICKER_SELECTED_LIST, IDC_PICKER_TYPE_AHEAD,
+                       IDC_PICKER_SOURCE_LIST}) {
             for (int code : {ui::kNotifyClicked, ui::kNotifySelChange, ui::kNotifyDoubleClick,
                              ui::kNotifyEditChange}) {
                 OnCommand(id, code, [this, id, code] { events.push_back({id, code}); });
             }
         }
-        OnVKeyToItem(1002, [this](int key, int caret) {
+        OnVKeyToItem(IDC_PICKER_SELECTED_LIST, [this](int key, int caret) {
             keys.push_back({key, caret});
             return ui::kKeyHandled;
         });
@@ -32,9 +34,9 @@ class RecordingDialog : public ui::Dialog {
 
   protected:
     bool OnInitDialog() override {
-        source.Bind(*this, 1004);
-        selected.Bind(*this, 1002);
-        typeAhead.Bind(*this, 1003);
+        source.Bind(*this, IDC_PICKER_SOURCE_LIST);
+        selected.Bind(*this, IDC_PICKER_SELECTED_LIST);
+        typeAhead.Bind(*this, IDC_PICKER_TYPE_AHEAD);
         return true;
     }
 };
@@ -70,7 +72,7 @@ TEST_F(HeadlessControlsTest, SortedListBoxInsertsInTheControlsOwnOrder) {
         for (const char* text : {"2", "10", "1", "b", "A", "_x"}) {
             d.source.AddString(text);
         }
-        EXPECT_EQ(Texts(b.FindControl(h, 1004)),
+        EXPECT_EQ(Texts(b.FindControl(h, IDC_PICKER_SOURCE_LIST)),
                   (std::vector<std::string>{"_x", "1", "10", "2", "A", "b"}));
         EXPECT_EQ(d.selected.AddString("2"), 0);
         EXPECT_EQ(d.selected.AddString("1"), 1);  // the selected list is not sorted
@@ -108,14 +110,17 @@ TEST_F(HeadlessControlsTest, MultipleSelectionBoxesIgnoreSetCurSel) {
 TEST_F(HeadlessControlsTest, UserInputSendsTheRealNotifications) {
     WithDialog(kRecipientPickerTemplate, [](RecordingDialog& d, HeadlessBackend& b, auto h) {
         d.source.AddString("a");
-        b.DoubleClickListItem(h, 1004, 0);
-        EXPECT_EQ(d.events, (std::vector<std::pair<int, int>>{{1004, ui::kNotifySelChange},
-                                                              {1004, ui::kNotifyDoubleClick},
-                                                              {1004, ui::kNotifySelChange}}));
+        b.DoubleClickListItem(h, IDC_PICKER_SOURCE_LIST, 0);
+        EXPECT_EQ(d.events, (std::vector<std::pair<int, int>>{
+                                {IDC_PICKER_SOURCE_LIST, ui::kNotifySelChange},
+                                {IDC_PICKER_SOURCE_LIST, ui::kNotifyDoubleClick},
+                                {IDC_PICKER_SOURCE_LIST, ui::kNotifySelChange}}));
         d.events.clear();
-        b.PressKey(h, 1003, ui::kKeyReturn);  // the default button is "To ->", not OK
-        EXPECT_EQ(d.events, (std::vector<std::pair<int, int>>{{1001, ui::kNotifyClicked}}));
-        b.PressKey(h, 1002, ui::kKeyDelete);
+        b.PressKey(h, IDC_PICKER_TYPE_AHEAD,
+                   ui::kKeyReturn);  // the default button is "To ->", not OK
+        EXPECT_EQ(d.events,
+                  (std::vector<std::pair<int, int>>{{IDC_PICKER_TO_SELECTED, ui::kNotifyClicked}}));
+        b.PressKey(h, IDC_PICKER_SELECTED_LIST, ui::kKeyDelete);
         EXPECT_EQ(d.keys, (std::vector<std::pair<int, int>>{{ui::kKeyDelete, 0}}));
     });
 }
@@ -124,7 +129,7 @@ TEST_F(HeadlessControlsTest, TypingStopsAtTheEditLimitButSetTextDoesNot) {
     WithDialog(kSpeedDialPickerTemplate, [](RecordingDialog& d, HeadlessBackend& b, auto h) {
         d.typeAhead.LimitText(3);
         for (char c : std::string("1234")) {
-            b.TypeCharacter(h, 1003, c);
+            b.TypeCharacter(h, IDC_PICKER_TYPE_AHEAD, c);
         }
         EXPECT_EQ(d.typeAhead.GetText(), "123");
         EXPECT_EQ(d.events.size(), 3u);
@@ -138,21 +143,21 @@ TEST_F(HeadlessControlsTest, TopIndexStopsWhereTheListCannotScrollFurther) {
     WithDialog(kRecipientPickerTemplate, [](RecordingDialog& d, HeadlessBackend& b, auto h) {
         d.source.AddString("only");
         d.source.SetTopIndex(0);
-        EXPECT_EQ(b.FindControl(h, 1004).topIndex, 0);
+        EXPECT_EQ(b.FindControl(h, IDC_PICKER_SOURCE_LIST).topIndex, 0);
         for (int i = 0; i < 40; ++i) {
             d.source.AddString(std::to_string(i));
         }
-        const int rows = b.FindControl(h, 1004).visibleRows;
+        const int rows = b.FindControl(h, IDC_PICKER_SOURCE_LIST).visibleRows;
         d.source.SetTopIndex(40);
-        EXPECT_EQ(b.FindControl(h, 1004).topIndex, 41 - rows);
+        EXPECT_EQ(b.FindControl(h, IDC_PICKER_SOURCE_LIST).topIndex, 41 - rows);
         d.source.SetTopIndex(5);
-        EXPECT_EQ(b.FindControl(h, 1004).topIndex, 5);
+        EXPECT_EQ(b.FindControl(h, IDC_PICKER_SOURCE_LIST).topIndex, 5);
     });
 }
 
 TEST_F(HeadlessControlsTest, HiddenOrDisabledControlsRefuseTheUser) {
     WithDialog(kSourceSelectionTemplate, [](RecordingDialog&, HeadlessBackend& b, auto h) {
-        EXPECT_THROW(b.Click(h, 1057), ui::headless::ActionRefused);
+        EXPECT_THROW(b.Click(h, IDC_SOURCE_AUTO_SEARCH), ui::headless::ActionRefused);
     });
 }
 

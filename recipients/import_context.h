@@ -5,6 +5,8 @@
 #include "ui/backend.h"
 #include "ui/platform.h"
 
+namespace recipients {
+
 // What the dialogs of one run share: the platform, and the values the run finds once and every
 // Help button or address-book connection reads.
 struct ImportContext {
@@ -17,3 +19,5 @@ struct ImportContext {
     std::string helpFilePath;
     std::string addressBookLibraryPath;
 };
+
+}  // namespace recipients

@@ -12,7 +12,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     ui::Win32Backend backend(instance);
     ui::Win32Platform platform(instance);
-    ImportApp app(backend, platform);
+    app::ImportApp app(backend, platform);
     // Catching unwinds the run, which hands the host window back on its way out; an uncaught
     // exception would end the process with the host still disabled.
     try {

@@ -1,6 +1,8 @@
-#include "app/recipient_entry.h"
+#include "recipients/recipient_entry.h"
 
 #include <gtest/gtest.h>
+
+using namespace recipients;
 
 namespace {
 

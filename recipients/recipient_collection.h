@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace recipients {
+
 // Ordered list of byte strings in the system's ANSI code page.
 using TextList = std::vector<std::string>;
 
@@ -19,3 +21,5 @@ struct RecipientCollection {
     TextList fCodeTexts;
     TextList commModeTexts;
 };
+
+}  // namespace recipients

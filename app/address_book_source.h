@@ -3,16 +3,18 @@
 #include <string>
 
 #include "addressbook/address_book_connection.h"
-#include "app/import_context.h"
-#include "app/source_readers.h"
+#include "recipients/import_context.h"
+#include "recipients/import_counters.h"
+#include "recipients/recipient_collection.h"
 
-namespace addressbook {
+namespace app {
 
 // The address-book sources as the run calls them: opening and closing through the connection,
 // the messages of a failed open, and the address dialog followed by the walk.
 class AddressBookSource {
   public:
-    AddressBookSource(ImportContext& context, AddressBookConnection& connection)
+    AddressBookSource(recipients::ImportContext& context,
+                      addressbook::AddressBookConnection& connection)
         : context_(context), connection_(connection) {}
 
     bool OpenMessagingAddressBook();
@@ -20,11 +22,12 @@ class AddressBookSource {
     // An empty path opens the default file.
     bool OpenWabAddressBook(const std::string& path);
     void CloseWabAddressBook();
-    void ImportFromAddressDialog(RecipientCollection& collection, ImportCounters& counters);
+    void ImportFromAddressDialog(recipients::RecipientCollection& collection,
+                                 recipients::ImportCounters& counters);
 
   private:
-    ImportContext& context_;
-    AddressBookConnection& connection_;
+    recipients::ImportContext& context_;
+    addressbook::AddressBookConnection& connection_;
 };
 
-}  // namespace addressbook
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "addressbook/address_book_source.h"
+#include "app/address_book_source.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,9 +8,12 @@
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
 
+using namespace recipients;
+using namespace app;
+
 namespace {
 
-using addressbook::AddressBookSource;
+using app::AddressBookSource;
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -1,6 +1,17 @@
-#include "app/reader_result.h"
+#include "app/reader_error_messages.h"
 
 #include "app/text_format.h"
+#include "recipients/reader_result.h"
+
+namespace app {
+
+using recipients::kBadCsvFormat;
+using recipients::kBadSpeedDialFormat;
+using recipients::kNoFaxColumn;
+using recipients::kOpenFailed;
+using recipients::kOutOfMemory;
+using recipients::kReadFailed;
+using recipients::kSizeFailed;
 
 std::optional<ReaderErrorMessage> DescribeReaderError(int result, std::string_view sourcePath) {
     constexpr std::string_view kCaption = "CSV Import Error";
@@ -28,3 +39,5 @@ std::optional<ReaderErrorMessage> DescribeReaderError(int result, std::string_vi
     }
     return ReaderErrorMessage{FillText(pattern, sourcePath), std::string(kCaption)};
 }
+
+}  // namespace app

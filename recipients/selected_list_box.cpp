@@ -1,6 +1,8 @@
-#include "csv/selected_list_box.h"
+#include "recipients/selected_list_box.h"
 
 #include <vector>
+
+namespace recipients {
 
 bool SelectedListBox::DeleteSelected() {
     const std::vector<int> selected = GetSelItems();
@@ -25,3 +27,5 @@ int SelectedListBox::OnKey(int key) {
     }
     return ui::kKeyDefaultAction;
 }
+
+}  // namespace recipients

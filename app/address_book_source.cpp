@@ -1,14 +1,14 @@
-#include "addressbook/address_book_source.h"
+#include "app/address_book_source.h"
 
 #include "addressbook/address_book_walk.h"
 
-namespace addressbook {
+namespace app {
 
-namespace {
-
-constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
-
-}  // namespace
+using addressbook::AddressBook;
+using addressbook::EntryList;
+using addressbook::MessagingOpen;
+using recipients::ImportCounters;
+using recipients::RecipientCollection;
 
 bool AddressBookSource::OpenMessagingAddressBook() {
     const MessagingOpen opened = connection_.OpenMessaging(context_.hostWindow);
@@ -26,7 +26,7 @@ void AddressBookSource::CloseMessagingAddressBook() {
 
 bool AddressBookSource::OpenWabAddressBook(const std::string& path) {
     const std::string& library = context_.addressBookLibraryPath;
-    return connection_.OpenWab(library.empty() ? kDefaultWabLibrary : library, path);
+    return connection_.OpenWab(library.empty() ? addressbook::kDefaultWabLibrary : library, path);
 }
 
 void AddressBookSource::CloseWabAddressBook() {
@@ -41,8 +41,9 @@ void AddressBookSource::ImportFromAddressDialog(RecipientCollection& collection,
     }
     const std::unique_ptr<EntryList> chosen = book->Address(context_.hostWindow);
     if (chosen && chosen->Count() > 0) {
-        AddressBookWalk(*book, collection, counters).ImportChosenEntries(*chosen, context_.backend);
+        addressbook::AddressBookWalk(*book, collection, counters)
+            .ImportChosenEntries(*chosen, context_.backend);
     }
 }
 
-}  // namespace addressbook
+}  // namespace app

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace recipients {
+
 // What the user chose to import from; the source selection dialog's end code.
 enum SourceKind : int {
     kSourceCancel = 0,
@@ -10,3 +12,5 @@ enum SourceKind : int {
     kSourceCsvAutoSearch = 5,
     kSourceSpeedDial = 6,
 };
+
+}  // namespace recipients

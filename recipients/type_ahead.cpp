@@ -1,6 +1,8 @@
-#include "csv/type_ahead.h"
+#include "recipients/type_ahead.h"
 
 #include <vector>
+
+namespace recipients {
 
 void SelectTypedPrefix(ui::ListBox& list, std::string_view typed) {
     const std::vector<int> selected = list.GetSelItems();
@@ -14,3 +16,5 @@ void SelectTypedPrefix(ui::ListBox& list, std::string_view typed) {
     list.SetSel(found, true);
     list.SetTopIndex(found);
 }
+
+}  // namespace recipients

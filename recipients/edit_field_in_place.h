@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace recipients {
+
 // Applies a text routine to a NUL-terminated field of a line cut in place and writes the result
 // back over the field. A result longer than the field is cut to it, so nothing past the field's
 // terminator is ever written. Returns the edited field. A caller in a loop over lines passes its
@@ -27,3 +29,5 @@ std::string_view EditFieldInPlace(char* field, Edit edit) {
     std::string scratch;
     return EditFieldInPlace(field, scratch, edit);
 }
+
+}  // namespace recipients

@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/recipient_collection.h"
+#include "recipients/recipient_collection.h"
+
+namespace recipients {
 
 // Length of the text in every fixed name or fax field (31 bytes with the NUL).
 inline constexpr std::size_t kFieldTextMax = 30;
@@ -26,3 +28,5 @@ void SplitRecipientEntry(std::string_view entry, std::string& name, std::string&
 std::string MakeRecipientEntry(std::string_view name, std::string_view fax);
 // Cuts a text to the fixed field length.
 void CutToField(std::string& text);
+
+}  // namespace recipients

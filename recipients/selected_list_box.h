@@ -6,6 +6,8 @@
 
 #include "ui/controls.h"
 
+namespace recipients {
+
 // The list of chosen recipients. The owner routes the list's key notifications to OnKey and its
 // Delete button to DeleteSelected.
 class SelectedListBox : public ui::ListBox {
@@ -23,3 +25,5 @@ class SelectedListBox : public ui::ListBox {
   private:
     DeleteObserver deleteObserver_;
 };
+
+}  // namespace recipients

@@ -1,6 +1,8 @@
-#include "app/recipient_entry.h"
+#include "recipients/recipient_entry.h"
 
 #include <algorithm>
+
+namespace recipients {
 
 namespace {
 
@@ -90,3 +92,5 @@ void CutToField(std::string& text) {
         text.resize(kFieldTextMax);
     }
 }
+
+}  // namespace recipients
