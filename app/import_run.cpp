@@ -14,13 +14,7 @@ namespace app {
 
 using recipients::ImportContext;
 using recipients::ImportCounters;
-using recipients::kSourceCancel;
-using recipients::kSourceCsvAutoSearch;
-using recipients::kSourceCsvMapped;
-using recipients::kSourceDefaultWabFile;
-using recipients::kSourceMessagingAddressBook;
-using recipients::kSourceSpeedDial;
-using recipients::kSourceWabFile;
+using enum recipients::SourceKind;
 using recipients::RecipientCollection;
 using recipients::SourceKind;
 

@@ -6,13 +6,7 @@
 namespace app {
 
 using recipients::ImportContext;
-using recipients::kSourceCancel;
-using recipients::kSourceCsvAutoSearch;
-using recipients::kSourceCsvMapped;
-using recipients::kSourceDefaultWabFile;
-using recipients::kSourceMessagingAddressBook;
-using recipients::kSourceSpeedDial;
-using recipients::kSourceWabFile;
+using enum recipients::SourceKind;
 
 namespace {
 
