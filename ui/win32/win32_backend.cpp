@@ -103,16 +103,6 @@ std::string NarrowText(std::wstring_view wide) {
     return text;
 }
 
-LRESULT SendToControl(WindowHandle dialog, int id, UINT message, WPARAM wParam = 0,
-                      LPARAM lParam = 0) {
-    return SendDlgItemMessageA(ToHwnd(dialog), id, message, wParam, lParam);
-}
-
-int SendToControlForInt(WindowHandle dialog, int id, UINT message, WPARAM wParam = 0,
-                        LPARAM lParam = 0) {
-    return static_cast<int>(SendToControl(dialog, id, message, wParam, lParam));
-}
-
 LPARAM TextParam(const std::string& text) {
     return reinterpret_cast<LPARAM>(text.c_str());
 }
@@ -148,6 +138,20 @@ UINT MessageBoxStyle(MessageIcon icon, MessageButtons buttons) {
 }
 
 }  // namespace
+
+HWND Win32Backend::Control(WindowHandle dialog, int id) {
+    return controls_.Find(ToHwnd(dialog), id);
+}
+
+LRESULT Win32Backend::Send(WindowHandle dialog, int id, UINT message, WPARAM wParam,
+                           LPARAM lParam) {
+    return SendMessageA(Control(dialog, id), message, wParam, lParam);
+}
+
+int Win32Backend::SendForInt(WindowHandle dialog, int id, UINT message, WPARAM wParam,
+                             LPARAM lParam) {
+    return static_cast<int>(Send(dialog, id, message, wParam, lParam));
+}
 
 int Win32Backend::RunModal(Dialog& dialog) {
     ModalContext context{dialog, nullptr};
@@ -192,64 +196,64 @@ std::string Win32Backend::GetTitle(WindowHandle dialog) {
 }
 
 void Win32Backend::SetText(WindowHandle dialog, int id, std::string_view text) {
-    SetDlgItemTextA(ToHwnd(dialog), id, std::string(text).c_str());
+    SetWindowTextA(Control(dialog, id), std::string(text).c_str());
 }
 
 std::string Win32Backend::GetText(WindowHandle dialog, int id) {
-    return WindowText(GetDlgItem(ToHwnd(dialog), id));
+    return WindowText(Control(dialog, id));
 }
 
 void Win32Backend::Enable(WindowHandle dialog, int id, bool enable) {
-    EnableWindow(GetDlgItem(ToHwnd(dialog), id), enable ? TRUE : FALSE);
+    EnableWindow(Control(dialog, id), enable ? TRUE : FALSE);
 }
 
 void Win32Backend::Show(WindowHandle dialog, int id, bool show) {
-    ShowWindow(GetDlgItem(ToHwnd(dialog), id), show ? SW_SHOW : SW_HIDE);
+    ShowWindow(Control(dialog, id), show ? SW_SHOW : SW_HIDE);
 }
 
 void Win32Backend::SetCheck(WindowHandle dialog, int id, bool checked) {
-    SendToControl(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+    Send(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
 bool Win32Backend::IsChecked(WindowHandle dialog, int id) {
-    return SendToControl(dialog, id, BM_GETCHECK) == BST_CHECKED;
+    return Send(dialog, id, BM_GETCHECK) == BST_CHECKED;
 }
 
 void Win32Backend::LimitText(WindowHandle dialog, int id, int limit) {
-    SendToControl(dialog, id, EM_LIMITTEXT, static_cast<WPARAM>(limit));
+    Send(dialog, id, EM_LIMITTEXT, static_cast<WPARAM>(limit));
 }
 
 void Win32Backend::SetEditTabStops(WindowHandle dialog, int id, std::span<const int> stops) {
-    SendToControl(dialog, id, EM_SETTABSTOPS, stops.size(), StopsParam(stops));
+    Send(dialog, id, EM_SETTABSTOPS, stops.size(), StopsParam(stops));
     // The edit control does not redraw text it already shows with the new stops.
-    InvalidateRect(GetDlgItem(ToHwnd(dialog), id), nullptr, TRUE);
+    InvalidateRect(Control(dialog, id), nullptr, TRUE);
 }
 
 void Win32Backend::ResetContent(WindowHandle dialog, int id, ListKind kind) {
-    SendToControl(dialog, id, ListMessage(kind, LB_RESETCONTENT, CB_RESETCONTENT));
+    Send(dialog, id, ListMessage(kind, LB_RESETCONTENT, CB_RESETCONTENT));
 }
 
 int Win32Backend::AddString(WindowHandle dialog, int id, ListKind kind, std::string_view text) {
     const std::string item(text);
-    const int index = SendToControlForInt(dialog, id, ListMessage(kind, LB_ADDSTRING, CB_ADDSTRING),
-                                          0, TextParam(item));
+    const int index =
+        SendForInt(dialog, id, ListMessage(kind, LB_ADDSTRING, CB_ADDSTRING), 0, TextParam(item));
     // LB_ERRSPACE and CB_ERRSPACE are failures too.
     return index < 0 ? kListError : index;
 }
 
 int Win32Backend::DeleteString(WindowHandle dialog, int id, ListKind kind, int index) {
-    return SendToControlForInt(dialog, id, ListMessage(kind, LB_DELETESTRING, CB_DELETESTRING),
-                               static_cast<WPARAM>(index));
+    return SendForInt(dialog, id, ListMessage(kind, LB_DELETESTRING, CB_DELETESTRING),
+                      static_cast<WPARAM>(index));
 }
 
 int Win32Backend::GetCount(WindowHandle dialog, int id, ListKind kind) {
-    return SendToControlForInt(dialog, id, ListMessage(kind, LB_GETCOUNT, CB_GETCOUNT));
+    return SendForInt(dialog, id, ListMessage(kind, LB_GETCOUNT, CB_GETCOUNT));
 }
 
 std::string Win32Backend::GetItemText(WindowHandle dialog, int id, ListKind kind, int index) {
     // Read as Unicode and converted here: Wine passes the ANSI forms of these messages through
     // a fixed 512-character stack buffer, which a longer item overruns.
-    HWND control = GetDlgItem(ToHwnd(dialog), id);
+    HWND control = Control(dialog, id);
     const auto length = static_cast<int>(SendMessageW(
         control, ListMessage(kind, LB_GETTEXTLEN, CB_GETLBTEXTLEN), static_cast<WPARAM>(index), 0));
     if (length <= 0) {
@@ -267,37 +271,37 @@ std::string Win32Backend::GetItemText(WindowHandle dialog, int id, ListKind kind
 
 void Win32Backend::SetItemData(WindowHandle dialog, int id, ListKind kind, int index,
                                std::intptr_t data) {
-    SendToControl(dialog, id, ListMessage(kind, LB_SETITEMDATA, CB_SETITEMDATA),
-                  static_cast<WPARAM>(index), static_cast<LPARAM>(data));
+    Send(dialog, id, ListMessage(kind, LB_SETITEMDATA, CB_SETITEMDATA), static_cast<WPARAM>(index),
+         static_cast<LPARAM>(data));
 }
 
 std::intptr_t Win32Backend::GetItemData(WindowHandle dialog, int id, ListKind kind, int index) {
-    return static_cast<std::intptr_t>(SendToControl(
+    return static_cast<std::intptr_t>(Send(
         dialog, id, ListMessage(kind, LB_GETITEMDATA, CB_GETITEMDATA), static_cast<WPARAM>(index)));
 }
 
 int Win32Backend::SetCurSel(WindowHandle dialog, int id, ListKind kind, int index) {
-    return SendToControlForInt(dialog, id, ListMessage(kind, LB_SETCURSEL, CB_SETCURSEL),
-                               static_cast<WPARAM>(index));
+    return SendForInt(dialog, id, ListMessage(kind, LB_SETCURSEL, CB_SETCURSEL),
+                      static_cast<WPARAM>(index));
 }
 
 int Win32Backend::GetCurSel(WindowHandle dialog, int id, ListKind kind) {
-    return SendToControlForInt(dialog, id, ListMessage(kind, LB_GETCURSEL, CB_GETCURSEL));
+    return SendForInt(dialog, id, ListMessage(kind, LB_GETCURSEL, CB_GETCURSEL));
 }
 
 int Win32Backend::FindString(WindowHandle dialog, int id, ListKind kind, int start,
                              std::string_view prefix) {
     const std::string text(prefix);
-    return SendToControlForInt(dialog, id, ListMessage(kind, LB_FINDSTRING, CB_FINDSTRING),
-                               static_cast<WPARAM>(start), TextParam(text));
+    return SendForInt(dialog, id, ListMessage(kind, LB_FINDSTRING, CB_FINDSTRING),
+                      static_cast<WPARAM>(start), TextParam(text));
 }
 
 void Win32Backend::SetSel(WindowHandle dialog, int id, int index, bool select) {
-    SendToControl(dialog, id, LB_SETSEL, select ? TRUE : FALSE, index);
+    Send(dialog, id, LB_SETSEL, select ? TRUE : FALSE, index);
 }
 
 int Win32Backend::GetSelCount(WindowHandle dialog, int id) {
-    return SendToControlForInt(dialog, id, LB_GETSELCOUNT);
+    return SendForInt(dialog, id, LB_GETSELCOUNT);
 }
 
 std::vector<int> Win32Backend::GetSelItems(WindowHandle dialog, int id) {
@@ -306,24 +310,24 @@ std::vector<int> Win32Backend::GetSelItems(WindowHandle dialog, int id) {
         return {};
     }
     std::vector<int> items(static_cast<std::size_t>(count));
-    const int copied = SendToControlForInt(dialog, id, LB_GETSELITEMS, items.size(),
-                                           reinterpret_cast<LPARAM>(items.data()));
+    const int copied = SendForInt(dialog, id, LB_GETSELITEMS, items.size(),
+                                  reinterpret_cast<LPARAM>(items.data()));
     items.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
     return items;
 }
 
 void Win32Backend::SetTopIndex(WindowHandle dialog, int id, int index) {
-    SendToControl(dialog, id, LB_SETTOPINDEX, static_cast<WPARAM>(index));
+    Send(dialog, id, LB_SETTOPINDEX, static_cast<WPARAM>(index));
 }
 
 void Win32Backend::SetTabStops(WindowHandle dialog, int id, std::span<const int> stops) {
-    SendToControl(dialog, id, LB_SETTABSTOPS, stops.size(), StopsParam(stops));
+    Send(dialog, id, LB_SETTABSTOPS, stops.size(), StopsParam(stops));
 }
 
 void Win32Backend::SetRedraw(WindowHandle dialog, int id, bool redraw) {
-    SendToControl(dialog, id, WM_SETREDRAW, redraw ? TRUE : FALSE);
+    Send(dialog, id, WM_SETREDRAW, redraw ? TRUE : FALSE);
     if (redraw) {
-        InvalidateRect(GetDlgItem(ToHwnd(dialog), id), nullptr, TRUE);
+        InvalidateRect(Control(dialog, id), nullptr, TRUE);
     }
 }
 

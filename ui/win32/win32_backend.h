@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/backend.h"
+#include "ui/win32/control_windows.h"
 #include "ui/win32/windows_api.h"
 
 namespace ui {
@@ -53,7 +54,12 @@ class Win32Backend : public Backend {
                               MessageIcon icon, MessageButtons buttons) override;
 
   private:
+    HWND Control(WindowHandle dialog, int id);
+    LRESULT Send(WindowHandle dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    int SendForInt(WindowHandle dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
     HINSTANCE module_;
+    ControlWindows controls_;
 };
 
 }  // namespace ui
