@@ -16,6 +16,11 @@ class Dialog;
 // Which family of messages a list operation uses: LB_* or CB_*.
 enum class ListKind { ListBox, ComboBox };
 
+struct ListEntry {
+    std::string_view text;
+    std::intptr_t data = 0;
+};
+
 // Windows and controls. Controls are named by their dialog and their id, as GetDlgItem does.
 class Backend {
   public:
@@ -44,6 +49,9 @@ class Backend {
     virtual void ResetContent(WindowHandle dialog, int id, ListKind kind) = 0;
     // Appends, or inserts in sorted order for a sorted box; returns the new index or -1.
     virtual int AddString(WindowHandle dialog, int id, ListKind kind, std::string_view text) = 0;
+    // AddString and SetItemData for each entry in turn; false when the list could not take them
+    // all (LB_ERRSPACE): the list then holds some of them at most.
+    virtual bool AddItems(WindowHandle dialog, int id, std::span<const ListEntry> entries) = 0;
     virtual int DeleteString(WindowHandle dialog, int id, ListKind kind, int index) = 0;
     virtual int GetCount(WindowHandle dialog, int id, ListKind kind) = 0;
     virtual std::string GetItemText(WindowHandle dialog, int id, ListKind kind, int index) = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,9 @@ class ComboBox : public ListControl<ListKind::ComboBox> {};
 
 class ListBox : public ListControl<ListKind::ListBox> {
   public:
+    bool AddItems(std::span<const ListEntry> entries) {
+        return backend().AddItems(window(), Id(), entries);
+    }
     int DeleteString(int index) {
         return backend().DeleteString(window(), Id(), ListKind::ListBox, index);
     }

@@ -169,6 +169,14 @@ int HeadlessBackend::AddString(WindowHandle dialog, int id, ListKind kind, std::
     return index;
 }
 
+bool HeadlessBackend::AddItems(WindowHandle dialog, int id, std::span<const ListEntry> entries) {
+    for (const ListEntry& entry : entries) {
+        const int index = AddString(dialog, id, ListKind::ListBox, entry.text);
+        SetItemData(dialog, id, ListKind::ListBox, index, entry.data);
+    }
+    return true;
+}
+
 int HeadlessBackend::DeleteString(WindowHandle dialog, int id, ListKind kind, int index) {
     ControlState& list = List(dialog, id, kind);
     if (!IsValidIndex(list, index)) {

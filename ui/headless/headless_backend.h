@@ -42,6 +42,7 @@ class HeadlessBackend : public Backend {
 
     void ResetContent(WindowHandle dialog, int id, ListKind kind) override;
     int AddString(WindowHandle dialog, int id, ListKind kind, std::string_view text) override;
+    bool AddItems(WindowHandle dialog, int id, std::span<const ListEntry> entries) override;
     int DeleteString(WindowHandle dialog, int id, ListKind kind, int index) override;
     int GetCount(WindowHandle dialog, int id, ListKind kind) override;
     std::string GetItemText(WindowHandle dialog, int id, ListKind kind, int index) override;

@@ -1,8 +1,11 @@
 #include "ui/win32/win32_backend.h"
 
+#include <algorithm>
 #include <exception>
+#include <numeric>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/dialog.h"
 #include "ui/win32/owner_guard.h"
@@ -114,6 +117,78 @@ LPARAM StopsParam(std::span<const int> stops) {
 // The list-box message and its combo-box twin.
 UINT ListMessage(ListKind kind, UINT listBoxMessage, UINT comboBoxMessage) {
     return kind == ListKind::ListBox ? listBoxMessage : comboBoxMessage;
+}
+
+std::wstring WideText(std::string_view text) {
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    if (size <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), size);
+    return wide;
+}
+
+// The indices of the entries in the order of their sort keys in the list box's locale, ignoring
+// case: the order in which a sorted box keeps them.
+std::vector<std::size_t> SortKeyOrder(HWND list, std::span<const ListEntry> entries) {
+    const auto locale = static_cast<LCID>(SendMessageA(list, LB_GETLOCALE, 0, 0));
+    constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    std::vector<std::string> keys(entries.size());
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        const std::wstring wide = WideText(entries[e].text);
+        const int size = LCMapStringW(locale, kFlags, wide.c_str(), -1, nullptr, 0);
+        if (size > 0) {
+            keys[e].resize(static_cast<std::size_t>(size));
+            LCMapStringW(locale, kFlags, wide.c_str(), -1, reinterpret_cast<LPWSTR>(keys[e].data()),
+                         size);
+        }
+    }
+    std::vector<std::size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    return order;
+}
+
+void SetEntryData(HWND list, int index, std::intptr_t data) {
+    // A new item's data is 0 already.
+    if (data != 0) {
+        SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
+    }
+}
+
+bool AddInGivenOrder(HWND list, std::span<const ListEntry> entries) {
+    std::string text;
+    for (const ListEntry& entry : entries) {
+        text.assign(entry.text);
+        const auto index = static_cast<int>(SendMessageA(list, LB_ADDSTRING, 0, TextParam(text)));
+        if (index < 0) {
+            return false;
+        }
+        SetEntryData(list, index, entry.data);
+    }
+    return true;
+}
+
+// A sorted box searches each new item's place and moves the items behind it; fed in its own
+// order, every item lands at the end and nothing moves. Where one does not (an equal text, a box
+// that sorts otherwise than its sort keys, or no memory), the box is emptied and false returned:
+// only the given order tells where equal texts go.
+bool AddInSortOrder(HWND list, std::span<const ListEntry> entries) {
+    std::string text;
+    LRESULT end = 0;
+    for (const std::size_t e : SortKeyOrder(list, entries)) {
+        text.assign(entries[e].text);
+        if (SendMessageA(list, LB_ADDSTRING, 0, TextParam(text)) != end) {
+            SendMessageA(list, LB_RESETCONTENT, 0, 0);
+            return false;
+        }
+        SetEntryData(list, static_cast<int>(end), entries[e].data);
+        ++end;
+    }
+    return true;
 }
 
 UINT MessageBoxStyle(MessageIcon icon, MessageButtons buttons) {
@@ -329,6 +404,22 @@ void Win32Backend::SetRedraw(WindowHandle dialog, int id, bool redraw) {
     if (redraw) {
         InvalidateRect(Control(dialog, id), nullptr, TRUE);
     }
+}
+
+bool Win32Backend::AddItems(WindowHandle dialog, int id, std::span<const ListEntry> entries) {
+    HWND list = Control(dialog, id);
+    std::size_t textBytes = 0;
+    for (const ListEntry& entry : entries) {
+        textBytes += entry.text.size() + 1;
+    }
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_INITSTORAGE, entries.size(), static_cast<LPARAM>(textBytes));
+    const bool sorted = (GetWindowLongA(list, GWL_STYLE) & LBS_SORT) != 0 &&
+                        SendMessageA(list, LB_GETCOUNT, 0, 0) == 0;
+    const bool added = (sorted && AddInSortOrder(list, entries)) || AddInGivenOrder(list, entries);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+    return added;
 }
 
 MessageAnswer Win32Backend::ShowMessage(WindowHandle owner, std::string_view text,
