@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "recipients/recipient_entry.h"
 #include "resources/control_ids.h"
@@ -58,14 +59,19 @@ bool ConfirmationDialog::OnInitDialog() {
 
     const auto shown =
         std::min<std::size_t>(std::max(collection_.count, 0), collection_.entries.size());
+    std::vector<std::string> lines(shown);
     std::string name;
     std::string fax;
-    list_.SetRedraw(false);
     for (std::size_t i = 0; i < shown; ++i) {
         SplitRecipientEntry(collection_.entries[i], name, fax);
-        list_.AddString(name + '\t' + fax);
+        lines[i] = name + '\t' + fax;
     }
-    list_.SetRedraw(true);
+    std::vector<ui::ListEntry> entries;
+    entries.reserve(shown);
+    for (const std::string& line : lines) {
+        entries.push_back({line});
+    }
+    list_.AddItems(entries);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "recipients/picker_messages.h"
@@ -81,14 +82,17 @@ bool RecipientPickerDialog::OnInitDialog() {
 void RecipientPickerDialog::FillSourceList(int candidateCount) {
     const std::size_t shown =
         std::min(candidates_.size(), static_cast<std::size_t>(std::max(candidateCount, 0)));
-    sourceList_.SetRedraw(false);
+    std::vector<std::string> texts;
+    texts.reserve(shown);
     for (std::size_t index = 0; index < shown; ++index) {
-        const CsvCandidate& candidate = candidates_[index];
-        const int item =
-            sourceList_.AddString(MakeRecipientEntry(candidate.Name(), candidate.Fax()));
-        sourceList_.SetItemData(item, static_cast<std::intptr_t>(index));
+        texts.push_back(MakeRecipientEntry(candidates_[index].Name(), candidates_[index].Fax()));
     }
-    sourceList_.SetRedraw(true);
+    std::vector<ui::ListEntry> entries;
+    entries.reserve(shown);
+    for (std::size_t index = 0; index < shown; ++index) {
+        entries.push_back({texts[index], static_cast<std::intptr_t>(index)});
+    }
+    sourceList_.AddItems(entries);
 }
 
 void RecipientPickerDialog::OnOK() {
@@ -128,26 +132,32 @@ void RecipientPickerDialog::MoveSelection() {
         return;
     }
     selectedKeys_.reserve(selectedKeys_.size() + chosen.size());
+    std::vector<std::string> texts;
+    std::vector<std::intptr_t> data;
     bool limitReached = false;
-    selectedList_.SetRedraw(false);
     for (const int item : chosen) {
         if (limit > 0 && moved >= limit) {
             limitReached = true;
             break;
         }
-        const std::intptr_t data = sourceList_.GetItemData(item);
-        const CsvCandidate* candidate = CandidateOf(data);
+        const std::intptr_t itemData = sourceList_.GetItemData(item);
+        const CsvCandidate* candidate = CandidateOf(itemData);
         if (candidate == nullptr || candidate->Fax().empty()) {
             continue;
         }
         if (!selectedKeys_.insert({candidate->Name(), candidate->Fax()}).second) {
             continue;
         }
-        const int added = selectedList_.AddString(sourceList_.GetItemText(item));
-        selectedList_.SetItemData(added, data);
+        texts.push_back(sourceList_.GetItemText(item));
+        data.push_back(itemData);
         ++moved;
     }
-    selectedList_.SetRedraw(true);
+    std::vector<ui::ListEntry> entries;
+    entries.reserve(texts.size());
+    for (std::size_t r = 0; r < texts.size(); ++r) {
+        entries.push_back({texts[r], data[r]});
+    }
+    selectedList_.AddItems(entries);
     if (limitReached) {
         ShowLimitMessage();
     }

@@ -73,12 +73,12 @@ bool SpeedDialPickerDialog::OnInitDialog() {
 
     const std::size_t offered = std::min({static_cast<std::size_t>(std::max(recordCount, 0)),
                                           records_.size(), collection_.speedDialNumbers.size()});
-    sourceList_.SetRedraw(false);
+    std::vector<ui::ListEntry> entries;
+    entries.reserve(offered);
     for (std::size_t i = 0; i < offered; ++i) {
-        const int item = sourceList_.AddString(collection_.speedDialNumbers[i]);
-        sourceList_.SetItemData(item, static_cast<std::intptr_t>(i));
+        entries.push_back({collection_.speedDialNumbers[i], static_cast<std::intptr_t>(i)});
     }
-    sourceList_.SetRedraw(true);
+    sourceList_.AddItems(entries);
     sourceList_.SetSel(0, true);
 
     SetTitle(std::string(speeddial::kPickerCaption) + " - " + fileName_);
