@@ -40,14 +40,14 @@ void ProductSourceReaders::ImportFromAddressDialog(RecipientCollection& collecti
 int ProductSourceReaders::ReadCsvSource(const std::string& path, RecipientCollection& collection,
                                         int& rejectedCount, SourceKind kind) {
     ModalCsvDialogs dialogs(context_.backend, context_.platform, context_.helpFilePath);
-    return csv::ReadCsvSource(path, collection, rejectedCount, kind, dialogs);
+    return csv::ReadCsvSource(path, collection, rejectedCount, kind, dialogs, context_.platform);
 }
 
 int ProductSourceReaders::ReadSpeedDialSource(const std::string& path,
                                               RecipientCollection& collection, int& rejectedCount) {
     ModalSpeedDialDialogs dialogs(context_.backend, context_.platform, context_.helpFilePath);
     return speeddial::ReadSpeedDialSource(path, collection, rejectedCount, speedDialRecords_,
-                                          dialogs);
+                                          dialogs, context_.platform);
 }
 
 int ProductSourceReaders::AppendSpeedDialRecords(std::string& out,

@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
+#include "csv/text_decoding.h"
 #include "recipients/reader_result.h"
 
 namespace csv {
@@ -53,7 +55,7 @@ struct FileCloser {
 
 }  // namespace
 
-int CsvImage::Load(const std::string& path) {
+int CsvImage::Load(const std::string& path, ui::Platform& platform) {
     Release();
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {
@@ -80,11 +82,10 @@ int CsvImage::Load(const std::string& path) {
     }
     length_ = read;
     bytes_[read] = '\0';
-    SkipByteOrderMark();
-    return 0;
+    return ConvertToAnsi(platform);
 }
 
-int CsvImage::Assign(std::string_view bytes) {
+int CsvImage::Assign(std::string_view bytes, ui::Platform& platform) {
     Release();
     if (bytes.empty()) {
         return kReadFailed;
@@ -94,8 +95,7 @@ int CsvImage::Assign(std::string_view bytes) {
     }
     std::memcpy(bytes_.get(), bytes.data(), bytes.size());
     bytes_[bytes.size()] = '\0';
-    SkipByteOrderMark();
-    return 0;
+    return ConvertToAnsi(platform);
 }
 
 void CsvImage::Release() {
@@ -113,11 +113,28 @@ int CsvImage::Allocate(std::size_t length) {
     return 0;
 }
 
-void CsvImage::SkipByteOrderMark() {
+int CsvImage::ConvertToAnsi(ui::Platform& platform) {
     next_ = bytes_.get();
-    if (length_ >= 3 && std::memcmp(next_, "\xEF\xBB\xBF", 3) == 0) {
-        next_ += 3;
+    std::optional<std::string> ansi;
+    try {
+        ansi = DecodeToAnsi(std::string_view(bytes_.get(), length_), platform);
+    } catch (const std::bad_alloc&) {
+        Release();
+        return kOutOfMemory;
     }
+    if (!ansi) {
+        return 0;
+    }
+    // The file's own bytes go before the converted copy is made.
+    Release();
+    if (const int result = Allocate(ansi->size()); result != 0) {
+        Release();
+        return result;
+    }
+    std::memcpy(bytes_.get(), ansi->data(), ansi->size());
+    bytes_[ansi->size()] = '\0';
+    next_ = bytes_.get();
+    return 0;
 }
 
 char* CsvImage::NextLine() {

@@ -6,16 +6,19 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/platform.h"
+
 namespace csv {
 
 // A whole CSV file in one buffer with one NUL after its last byte, cut into lines in place.
 class CsvImage {
   public:
     // 0, or kOpenFailed, kSizeFailed, kOutOfMemory or kReadFailed. One read request fills the
-    // image.
-    int Load(const std::string& path);
+    // image; Unicode text is then converted to the ANSI code page by the platform (see
+    // DecodeToAnsi), before anything reads it.
+    int Load(const std::string& path, ui::Platform& platform);
     // The same from bytes in memory: 0, kOutOfMemory, or kReadFailed when there are none.
-    int Assign(std::string_view bytes);
+    int Assign(std::string_view bytes, ui::Platform& platform);
 
     // The next line, its end (LF or CR LF) overwritten with NUL; nullptr once the last line, the
     // text after the last line feed (possibly empty), has been handed out.
@@ -33,7 +36,7 @@ class CsvImage {
   private:
     void Release();
     int Allocate(std::size_t length);
-    void SkipByteOrderMark();
+    int ConvertToAnsi(ui::Platform& platform);
 
     std::unique_ptr<char[]> bytes_;
     std::size_t length_ = 0;

@@ -73,9 +73,9 @@ int ReadCsvImage(CsvImage& image, std::string_view path, RecipientCollection& co
 }
 
 int ReadCsvSource(const std::string& path, RecipientCollection& collection, int& rejectedCount,
-                  int kind, CsvDialogs& dialogs) {
+                  int kind, CsvDialogs& dialogs, ui::Platform& platform) {
     CsvImage image;
-    if (const int loaded = image.Load(path); loaded != 0) {
+    if (const int loaded = image.Load(path, platform); loaded != 0) {
         return loaded;
     }
     return ReadCsvImage(image, path, collection, rejectedCount, kind, dialogs);

@@ -10,12 +10,13 @@
 
 namespace csv {
 
-// Loads a CSV file, chooses its name and fax columns (the user maps them for kSourceCsvMapped;
-// any other kind searches the header) and lets the user pick recipients. Returns the number of
-// picked entries (0 also for a cancelled dialog) or a ReaderResult error code. rejectedCount is
-// set to the data lines without a usable fax number once they are read.
+// Loads a CSV file (Unicode text converted to the ANSI code page by the platform), chooses its name
+// and fax columns (the user maps them for kSourceCsvMapped; any other kind searches the header) and
+// lets the user pick recipients. Returns the number of picked entries (0 also for a cancelled
+// dialog) or a ReaderResult error code. rejectedCount is set to the data lines without a usable fax
+// number once they are read.
 int ReadCsvSource(const std::string& path, recipients::RecipientCollection& collection,
-                  int& rejectedCount, int kind, CsvDialogs& dialogs);
+                  int& rejectedCount, int kind, CsvDialogs& dialogs, ui::Platform& platform);
 
 // The same on an image already loaded. The candidates that the picker shows point into the
 // image, which is cut and cleaned in place.

@@ -182,11 +182,12 @@ int ParseSpeedDialImage(CsvImage& image, RecipientCollection& collection, int& r
 }
 
 int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collection,
-                        int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs) {
+                        int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs,
+                        ui::Platform& platform) {
     int accepted = 0;
     {
         CsvImage image;
-        if (const int loaded = image.Load(fileName); loaded != 0) {
+        if (const int loaded = image.Load(fileName, platform); loaded != 0) {
             return loaded;
         }
         accepted = ParseSpeedDialImage(image, collection, rejectedCount, records);

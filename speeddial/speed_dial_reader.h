@@ -11,12 +11,14 @@
 
 namespace speeddial {
 
-// Imports a "Speed Dial Data EWS-CSV" file: checks its header, turns each acceptable data line
-// into a record and five per-entry texts, and lets the user pick entries. Returns the number of
-// chosen entries, 0, or a negative ReaderResult code. records receives the record buffer and
-// keeps it after the call, for the picker's indices and the result file; the run owns it.
+// Imports a "Speed Dial Data EWS-CSV" file, loaded as the CSV source loads its files: checks its
+// header, turns each acceptable data line into a record and five per-entry texts, and lets the user
+// pick entries. Returns the number of chosen entries, 0, or a negative ReaderResult code. records
+// receives the record buffer and keeps it after the call, for the picker's indices and the result
+// file; the run owns it.
 int ReadSpeedDialSource(const std::string& fileName, recipients::RecipientCollection& collection,
-                        int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs);
+                        int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs,
+                        ui::Platform& platform);
 
 // The reading without the file and the picker, on an image that is cut in place. Fills records
 // and the collection's per-entry lists and sets its count. Returns the number of accepted records,

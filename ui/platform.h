@@ -45,6 +45,10 @@ class Platform {
     // to its first NUL: a string value may or may not carry its terminator in the data.
     virtual std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) = 0;
     virtual bool CanLoadLibrary(std::string_view path) = 0;
+
+    // Appends UTF-16 text converted to the ANSI code page: the platform's best fit where a
+    // character has no exact form there, its substitute where it has none at all.
+    virtual void AppendAnsiText(std::u16string_view text, std::string& ansi) = 0;
 };
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "ui/headless/code_page_1252.h"
 #include "ui/headless/dialog_template.h"
 
 namespace ui::headless {
@@ -114,6 +115,10 @@ std::optional<std::string> HeadlessPlatform::ReadMachineRegistryDefault(std::str
 
 bool HeadlessPlatform::CanLoadLibrary(std::string_view path) {
     return loadableLibraries_.contains(Folded(path));
+}
+
+void HeadlessPlatform::AppendAnsiText(std::u16string_view text, std::string& ansi) {
+    AppendCodePage1252(text, ansi);
 }
 
 }  // namespace ui::headless

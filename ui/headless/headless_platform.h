@@ -56,6 +56,8 @@ class HeadlessPlatform : public Platform {
     int ReadProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
     std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) override;
     bool CanLoadLibrary(std::string_view path) override;
+    // As Windows and Wine convert text to code page 1252.
+    void AppendAnsiText(std::u16string_view text, std::string& ansi) override;
 
   private:
     HeadlessUser& user_;

@@ -180,4 +180,27 @@ bool Win32Platform::CanLoadLibrary(std::string_view path) {
     return true;
 }
 
+void Win32Platform::AppendAnsiText(std::u16string_view text, std::string& ansi) {
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    // Pieces that an int can count, never ending between the two units of a pair.
+    constexpr std::size_t kMostUnits = 1 << 20;
+    while (!text.empty()) {
+        std::size_t units = std::min(text.size(), kMostUnits);
+        if (units < text.size() && text[units - 1] >= 0xD800 && text[units - 1] <= 0xDBFF) {
+            --units;
+        }
+        const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+        const int count = static_cast<int>(units);
+        const int length =
+            WideCharToMultiByte(CP_ACP, 0, wide, count, nullptr, 0, nullptr, nullptr);
+        if (length > 0) {
+            const std::size_t start = ansi.size();
+            ansi.resize(start + static_cast<std::size_t>(length));
+            WideCharToMultiByte(CP_ACP, 0, wide, count, ansi.data() + start, length, nullptr,
+                                nullptr);
+        }
+        text.remove_prefix(units);
+    }
+}
+
 }  // namespace ui

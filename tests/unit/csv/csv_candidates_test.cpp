@@ -1,4 +1,5 @@
 #include "csv/csv_candidates.h"
+#include "tests/unit/test_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ struct Read {
 // Candidates from the lines after the header of bytes, with the given columns.
 Read ReadAfterHeader(std::string_view bytes, CsvColumns columns) {
     CsvImage image;
-    EXPECT_EQ(image.Assign(bytes), 0);
+    EXPECT_EQ(image.Assign(bytes, TestPlatform()), 0);
     CutHeaderLine(image);
     CsvCandidateSet set;
     set.rejectedLines = 99;

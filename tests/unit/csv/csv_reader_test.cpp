@@ -9,6 +9,7 @@
 #include "fake_csv_dialogs.h"
 #include "recipients/reader_result.h"
 #include "temp_csv_file.h"
+#include "tests/unit/test_platform.h"
 
 using namespace recipients;
 using namespace csv;
@@ -25,7 +26,7 @@ class CsvReaderTest : public testing::Test {
   protected:
     int Read(std::string_view bytes, int kind) {
         const TempCsvFile file(bytes);
-        return ReadCsvSource(file.path(), collection, rejected, kind, dialogs);
+        return ReadCsvSource(file.path(), collection, rejected, kind, dialogs, TestPlatform());
     }
 
     RecipientCollection collection;
@@ -34,7 +35,8 @@ class CsvReaderTest : public testing::Test {
 };
 
 TEST_F(CsvReaderTest, FileErrorsComeBackAsCodes) {
-    EXPECT_EQ(ReadCsvSource("/nonexistent/x.csv", collection, rejected, kAutomatic, dialogs),
+    EXPECT_EQ(ReadCsvSource("/nonexistent/x.csv", collection, rejected, kAutomatic, dialogs,
+                            TestPlatform()),
               kOpenFailed);
     EXPECT_EQ(Read("", kAutomatic), kReadFailed);
     EXPECT_EQ(rejected, -7);

@@ -52,7 +52,7 @@ TEST_F(CsvImportThroughDialogsTest, MappedColumnsReachThePickerAndTheCollection)
         backend.Click(dialog, 1001);
         backend.Click(dialog, ui::kIdOk);
     };
-    EXPECT_EQ(ReadCsvSource(file.path(), collection_, rejected_, 4, dialogs_), 1);
+    EXPECT_EQ(ReadCsvSource(file.path(), collection_, rejected_, 4, dialogs_, platform_), 1);
     EXPECT_EQ(shown_, (std::vector<int>{kFieldMapping, kRecipientPicker}));
     EXPECT_EQ(collection_.entries, (std::vector<std::string>{"Ann [0301]"}));
     EXPECT_EQ(rejected_, 1);
@@ -64,7 +64,7 @@ TEST_F(CsvImportThroughDialogsTest, CancelledMappingEndsTheRead) {
         shown_.push_back(TemplateOf(dialog));
         backend.ClickCloseBox(dialog);
     };
-    EXPECT_EQ(ReadCsvSource(file.path(), collection_, rejected_, 4, dialogs_), 0);
+    EXPECT_EQ(ReadCsvSource(file.path(), collection_, rejected_, 4, dialogs_, platform_), 0);
     EXPECT_EQ(shown_, (std::vector<int>{kFieldMapping}));
 }
 
@@ -75,7 +75,7 @@ TEST_F(CsvImportThroughDialogsTest, CancelledPickerLeavesTheCollectionEmpty) {
         backend.Click(dialog, 1001);
         backend.Click(dialog, ui::kIdCancel);
     };
-    EXPECT_EQ(ReadCsvSource(file.path(), collection_, rejected_, 5, dialogs_), 0);
+    EXPECT_EQ(ReadCsvSource(file.path(), collection_, rejected_, 5, dialogs_, platform_), 0);
     EXPECT_EQ(collection_.count, 0);
     EXPECT_TRUE(collection_.entries.empty());
 }

@@ -6,6 +6,7 @@
 #include "csv/csv_image.h"
 #include "recipients/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
+#include "tests/unit/test_platform.h"
 
 using namespace recipients;
 using namespace csv;
@@ -18,7 +19,7 @@ class ParseSpeedDialImageTest : public testing::Test {
     // An image of no bytes is left without lines, as an empty file would be.
     int Parse(std::string_view text) {
         CsvImage image;
-        image.Assign(text);
+        image.Assign(text, TestPlatform());
         return ParseSpeedDialImage(image, collection, rejected, records);
     }
 

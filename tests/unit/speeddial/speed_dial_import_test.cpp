@@ -47,7 +47,7 @@ TEST(SpeedDialImport, ReadsPicksAndWritesTheChosenRecords) {
     SpeedDialRecords records;
     int rejected = 0;
 
-    EXPECT_EQ(ReadSpeedDialSource(path, collection, rejected, records, dialogs), 2);
+    EXPECT_EQ(ReadSpeedDialSource(path, collection, rejected, records, dialogs, platform), 2);
     std::filesystem::remove(path);
     EXPECT_EQ(rejected, 1);
     EXPECT_EQ(collection.entries, (TextList{"Bob (Sales) [0202]", "Ann [0101]"}));

@@ -49,7 +49,7 @@ class SpeedDialPickerTest : public testing::Test {
     void Load(const std::string& text) {
         collection_ = RecipientCollection{};
         CsvImage image;
-        ASSERT_EQ(image.Assign(text), 0);
+        ASSERT_EQ(image.Assign(text, platform_), 0);
         int rejected = 0;
         ASSERT_GE(ParseSpeedDialImage(image, collection_, rejected, records_), 0);
     }

@@ -6,6 +6,7 @@
 
 #include "recipients/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
+#include "tests/unit/test_platform.h"
 
 using namespace recipients;
 using namespace speeddial;
@@ -51,7 +52,9 @@ class ReadSpeedDialSourceTest : public testing::Test {
     void TearDown() override { std::filesystem::remove(path); }
 
     void WriteFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    int Read() { return ReadSpeedDialSource(path, collection, rejected, records, dialogs); }
+    int Read() {
+        return ReadSpeedDialSource(path, collection, rejected, records, dialogs, TestPlatform());
+    }
 
     std::string path;
     RecipientCollection collection;
