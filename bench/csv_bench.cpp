@@ -1,4 +1,5 @@
-// Throughput of the CSV reader on a large file and cost of moving many candidates in the picker.
+// Throughput of the CSV reader on a large file (ASCII, UTF-8, UTF-16) and cost of moving many
+// candidates in the picker.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -24,21 +25,46 @@ namespace {
 
 constexpr int kLargeFileLines = 1'000'000;
 
-// A CSV file of one header and kLargeFileLines data lines with two fax columns, about 60 MB.
+enum class TextEncoding { kAscii, kUtf8, kUtf16 };
+
+// UTF-8 text whose characters are all below U+0800 as UTF-16 LE after its byte-order mark.
+std::string Utf16FromUtf8(std::string_view text) {
+    std::string utf16 = "\xFF\xFE";
+    utf16.reserve(2 + 2 * text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned unit = static_cast<unsigned char>(text[i]);
+        if (unit >= 0xC0) {
+            unit = ((unit & 0x1Fu) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3Fu);
+        }
+        utf16 += static_cast<char>(unit & 0xFF);
+        utf16 += static_cast<char>(unit >> 8);
+    }
+    return utf16;
+}
+
+// A CSV file of one header and data lines with two fax columns, about 60 MB: kLargeFileLines
+// lines of ASCII or UTF-8 without a byte-order mark (accented names), half as many in UTF-16.
 class LargeCsvFile {
   public:
-    LargeCsvFile() {
+    explicit LargeCsvFile(TextEncoding encoding) {
         path_ = (std::filesystem::temp_directory_path() /
-                 ("csv_bench_" + std::to_string(::getpid()) + ".csv"))
+                 ("csv_bench_" + std::to_string(::getpid()) + "_" +
+                  std::to_string(static_cast<int>(encoding)) + ".csv"))
                     .string();
+        const int lines = encoding == TextEncoding::kUtf16 ? kLargeFileLines / 2 : kLargeFileLines;
+        const char* const name =
+            encoding == TextEncoding::kAscii ? "Name" : "Zo\xC3\xAB M\xC3\xBCller";
         std::string bytes = "Name,Business Fax,Home Fax,Company\r\n";
-        bytes.reserve(62u * kLargeFileLines);
+        bytes.reserve(70u * kLargeFileLines);
         char line[96];
-        for (int i = 0; i < kLargeFileLines; ++i) {
+        for (int i = 0; i < lines; ++i) {
             const int length = std::snprintf(
-                line, sizeof line, "Name %07d,+49 30 %07d,+49 40 %07d,ACME Trading GmbH\r\n", i, i,
-                kLargeFileLines - i);
+                line, sizeof line, "%s %07d,+49 30 %07d,+49 40 %07d,ACME Trading GmbH\r\n", name, i,
+                i, lines - i);
             bytes.append(line, static_cast<std::size_t>(length));
+        }
+        if (encoding == TextEncoding::kUtf16) {
+            bytes = Utf16FromUtf8(bytes);
         }
         std::ofstream(path_, std::ios::binary)
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -54,9 +80,17 @@ class LargeCsvFile {
     std::size_t size_ = 0;
 };
 
-const LargeCsvFile& SharedLargeFile() {
-    static const LargeCsvFile file;
-    return file;
+const LargeCsvFile& SharedLargeFile(TextEncoding encoding) {
+    static const LargeCsvFile ascii(TextEncoding::kAscii);
+    if (encoding == TextEncoding::kAscii) {
+        return ascii;
+    }
+    static const LargeCsvFile utf8(TextEncoding::kUtf8);
+    if (encoding == TextEncoding::kUtf8) {
+        return utf8;
+    }
+    static const LargeCsvFile utf16(TextEncoding::kUtf16);
+    return utf16;
 }
 
 // Peak resident memory since the last reset, from the kernel's high-water mark.
@@ -91,16 +125,19 @@ class CountingDialogs : public CsvDialogs {
     }
 };
 
-void BM_ReadLargeCsvFile(benchmark::State& state) {
-    const LargeCsvFile& file = SharedLargeFile();
+void BM_ReadLargeCsvFile(benchmark::State& state, TextEncoding encoding) {
+    const LargeCsvFile& file = SharedLargeFile(encoding);
     CountingDialogs dialogs;
+    ui::headless::ScriptedUser user;
+    ui::headless::HeadlessPlatform platform(user);
     long peakKilobytes = 0;
     for (auto _ : state) {
         RecipientCollection collection;
         int rejected = 0;
         PeakMemory::Reset();
         const long before = PeakMemory::Kilobytes("VmRSS:");
-        benchmark::DoNotOptimize(ReadCsvSource(file.path(), collection, rejected, 5, dialogs));
+        benchmark::DoNotOptimize(
+            ReadCsvSource(file.path(), collection, rejected, 5, dialogs, platform));
         peakKilobytes = std::max(peakKilobytes, PeakMemory::Kilobytes("VmHWM:") - before);
     }
     const double megabytes = static_cast<double>(file.size()) / 1e6;
@@ -112,7 +149,15 @@ void BM_ReadLargeCsvFile(benchmark::State& state) {
     state.counters["budget_MB"] =
         (3 * static_cast<double>(file.size()) + 80 * static_cast<double>(dialogs.candidates)) / 1e6;
 }
-BENCHMARK(BM_ReadLargeCsvFile)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK_CAPTURE(BM_ReadLargeCsvFile, ascii, TextEncoding::kAscii)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3);
+BENCHMARK_CAPTURE(BM_ReadLargeCsvFile, utf8, TextEncoding::kUtf8)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3);
+BENCHMARK_CAPTURE(BM_ReadLargeCsvFile, utf16, TextEncoding::kUtf16)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3);
 
 // Candidates with distinct names and fax numbers, and the texts they point to.
 struct NumberedCandidates {
