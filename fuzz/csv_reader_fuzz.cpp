@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "csv/csv_reader.h"
+#include "fuzz/fuzz_platform.h"
 #include "recipients/reader_result.h"
 #include "ui/window_handle.h"
 
@@ -80,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzDialogs dialogs(data[1], data[2]);
     CsvImage image;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 3), size - 3);
-    const int loaded = image.Assign(bytes);
+    const int loaded = image.Assign(bytes, FuzzPlatform());
     if (loaded != 0) {
         Require(loaded == kReadFailed && bytes.empty());
         return 0;

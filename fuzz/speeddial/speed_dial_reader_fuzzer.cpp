@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "csv/csv_image.h"
+#include "fuzz/fuzz_platform.h"
 #include "recipients/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_writer.h"
@@ -36,7 +37,8 @@ void RequireTerminated(const char (&field)[N]) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CsvImage image;
-    if (image.Assign(std::string_view(reinterpret_cast<const char*>(data), size)) != 0) {
+    if (image.Assign(std::string_view(reinterpret_cast<const char*>(data), size), FuzzPlatform()) !=
+        0) {
         Require(size == 0);
         return 0;
     }
