@@ -5,6 +5,7 @@
 #include "tests/scenario/result_file.h"
 #include "tests/scenario/scenario.h"
 #include "tests/scenario/scenario_lexer.h"
+#include "tests/scenario/utf16_text.h"
 
 namespace scenario {
 
@@ -77,7 +78,7 @@ class Parser {
         std::string name;
         std::string_view eol = "\r\n";
         bool final = true;
-        bool bom = false;
+        std::string bom;  // "", "utf8", "utf16le" or "utf16be"
         std::vector<std::string> lines;
     };
 
@@ -128,11 +129,21 @@ class Parser {
             throw ParseError(number,
                              "expected a content line '|...' or end in file " + openFile_->name);
         }
-        std::string bytes = openFile_->bom ? "\xEF\xBB\xBF" : "";
+        std::string bytes;
         for (size_t i = 0; i < openFile_->lines.size(); ++i) {
             bytes += openFile_->lines[i];
             if (openFile_->final || i + 1 < openFile_->lines.size())
                 bytes += openFile_->eol;
+        }
+        if (openFile_->bom == "utf8") {
+            bytes.insert(0, "\xEF\xBB\xBF");
+        } else if (!openFile_->bom.empty()) {
+            const std::optional<std::string> utf16 =
+                Utf16FromUtf8(bytes, openFile_->bom == "utf16be");
+            if (!utf16)
+                throw ParseError(openFile_->line,
+                                 "the content of " + openFile_->name + " is not valid UTF-8");
+            bytes = *utf16;
         }
         AddFile(openFile_->line, openFile_->name, std::move(bytes));
         openFile_.reset();
@@ -193,7 +204,8 @@ class Parser {
 
     void ParseFile(const Statement& s) {
         const char* usage =
-            "file NAME [eol=crlf|lf|cr] [final=yes|no] [bom=utf8] or file NAME bytes HEX...";
+            "file NAME [eol=crlf|lf|cr] [final=yes|no] [bom=utf8|utf16le|utf16be] or file NAME "
+            "bytes HEX...";
         if (s.words.empty())
             throw ParseError(s.line, std::string("usage: ") + usage);
         if (s.words.size() >= 2 && s.words[1] == "bytes") {
@@ -218,8 +230,8 @@ class Parser {
                 file.eol = "\r";
             } else if (option == "final=yes" || option == "final=no") {
                 file.final = option == "final=yes";
-            } else if (option == "bom=utf8") {
-                file.bom = true;
+            } else if (option == "bom=utf8" || option == "bom=utf16le" || option == "bom=utf16be") {
+                file.bom = option.substr(4);
             } else {
                 throw ParseError(s.line, "unknown file option " + option + "; usage: " + usage);
             }
