@@ -120,13 +120,15 @@ int CompareItemTexts(std::string_view a, std::string_view b) {
     return CompareSequences(lastWeights(a), lastWeights(b));
 }
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
     if (prefix.size() > text.size()) {
         return false;
     }
+    const auto fold = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (FoldCase(static_cast<unsigned char>(text[i])) !=
-            FoldCase(static_cast<unsigned char>(prefix[i]))) {
+        if (fold(text[i]) != fold(prefix[i])) {
             return false;
         }
     }

@@ -9,7 +9,8 @@ namespace ui::headless {
 // than letters, hyphen and apostrophe ignored first). Negative, zero or positive.
 int CompareItemTexts(std::string_view a, std::string_view b);
 
-// The prefix test of LB_FINDSTRING: a case-insensitive comparison of the first bytes.
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+// The prefix test of LB_FINDSTRING as Wine's list box makes it: A-Z and a-z match in either case,
+// every other byte only itself (an accented letter only in the same case).
+bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix);
 
 }  // namespace ui::headless

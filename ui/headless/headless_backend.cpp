@@ -260,14 +260,14 @@ int HeadlessBackend::FindString(WindowHandle dialog, int id, ListKind kind, int 
             index = 0;
         }
         const std::string_view text = list.items[index].text;
-        if (StartsWithIgnoringCase(text, prefix)) {
+        if (StartsWithIgnoringAsciiCase(text, prefix)) {
             return index;
         }
         // Both Windows and Wine let "[name]" and "[-x-]" items match after their bracket.
         if (!text.empty() && text[0] == '[') {
-            if (StartsWithIgnoringCase(text.substr(1), prefix) ||
+            if (StartsWithIgnoringAsciiCase(text.substr(1), prefix) ||
                 (text.size() > 1 && text[1] == '-' &&
-                 StartsWithIgnoringCase(text.substr(2), prefix))) {
+                 StartsWithIgnoringAsciiCase(text.substr(2), prefix))) {
                 return index;
             }
         }

@@ -171,7 +171,9 @@ TEST(Collation, OrdersLikeTheSortedListBox) {
     EXPECT_LT(CompareItemTexts("15", "1-5"), 0);  // a hyphen weighs only when all else is equal
     EXPECT_LT(CompareItemTexts("ac", "a-c"), 0);
     EXPECT_LT(CompareItemTexts("a-c", "ad"), 0);
-    EXPECT_TRUE(ui::headless::StartsWithIgnoringCase("\xC9tienne", "\xE9t"));
+    // The prefix search folds ASCII letters only, as Wine's list box does.
+    EXPECT_TRUE(ui::headless::StartsWithIgnoringAsciiCase("\xC9TIENNE", "\xC9t"));
+    EXPECT_FALSE(ui::headless::StartsWithIgnoringAsciiCase("\xC9tienne", "\xE9t"));
 }
 
 }  // namespace
