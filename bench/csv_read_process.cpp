@@ -8,6 +8,8 @@
 
 #include "csv/csv_reader.h"
 #include "recipients/source_kind.h"
+#include "ui/headless/headless_platform.h"
+#include "ui/headless/scripted_user.h"
 #include "ui/window_handle.h"
 
 namespace {
@@ -35,10 +37,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     AnsweringDialogs dialogs;
+    ui::headless::ScriptedUser user;
+    ui::headless::HeadlessPlatform platform(user);
     recipients::RecipientCollection collection;
     int rejected = 0;
     const int result = csv::ReadCsvSource(argv[1], collection, rejected,
-                                          recipients::kSourceCsvAutoSearch, dialogs);
+                                          recipients::kSourceCsvAutoSearch, dialogs, platform);
     if (result < 0) {
         std::fprintf(stderr, "reader result %d\n", result);
         return 1;
