@@ -1,0 +1,176 @@
+#include "csv/vcard_reader.h"
+
+#include <array>
+#include <climits>
+#include <new>
+#include <string>
+
+#include "csv/composed_name.h"
+#include "csv/fax_text.h"
+#include "csv/vcard_lines.h"
+#include "csv/vcard_property.h"
+#include "recipients/reader_result.h"
+
+namespace csv {
+
+using recipients::kOutOfMemory;
+
+namespace {
+
+std::string_view TrimmedLine(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Collects one card's name sources and fax numbers into the candidate set.
+class CardReader {
+  public:
+    explicit CardReader(CsvCandidateSet& result) : result_(result) {}
+
+    void Take(VCardProperty& property) {
+        if (IsWord(property.name, "BEGIN")) {
+            if (IsWord(TrimmedLine(property.value), "VCARD")) {
+                Finish();
+                Open();
+            }
+            return;
+        }
+        if (!open_) {
+            return;
+        }
+        if (IsWord(property.name, "END")) {
+            if (IsWord(TrimmedLine(property.value), "VCARD")) {
+                Finish();
+            }
+            return;
+        }
+        const bool fullName = IsWord(property.name, "FN");
+        const bool name = IsWord(property.name, "N");
+        const bool company = IsWord(property.name, "ORG");
+        const bool fax = property.fax && IsWord(property.name, "TEL");
+        if (!fullName && !name && !company && !fax) {
+            return;
+        }
+        char* value = property.value;
+        if (property.quotedPrintable) {
+            DecodeQuotedPrintable(value);
+        }
+        if (fullName && fullName_ == nullptr) {
+            Unescape(value);
+            fullName_ = value;
+        } else if (name && !nameSeen_) {
+            nameSeen_ = true;
+            TakeNameParts(value);
+        } else if (company && company_ == nullptr) {
+            CutComponents(value, &value, 1);
+            Unescape(value);
+            company_ = value;
+        } else if (fax) {
+            Unescape(value);
+            CsvCandidate candidate;
+            candidate.fax = CleanFaxInPlace(TelephoneNumber(value), scratch_);
+            hasFax_ = hasFax_ || *candidate.fax != '\0';
+            result_.candidates.push_back(candidate);
+        }
+    }
+
+    void Finish() {
+        if (!open_) {
+            return;
+        }
+        open_ = false;
+        const char* name = Name();
+        for (std::size_t i = first_; i < result_.candidates.size(); ++i) {
+            result_.candidates[i].name = name;
+        }
+        if (!hasFax_ && result_.rejectedLines < INT_MAX) {
+            ++result_.rejectedLines;
+        }
+    }
+
+  private:
+    void Open() {
+        open_ = true;
+        first_ = result_.candidates.size();
+        hasFax_ = false;
+        fullName_ = nullptr;
+        company_ = nullptr;
+        nameSeen_ = false;
+        nameParts_ = {};
+    }
+
+    // N is family;given;additional;prefixes;suffixes; the name reads given, additional, family.
+    void TakeNameParts(char* value) {
+        std::array<char*, 3> components{};
+        const int count = CutComponents(value, components.data(), 3);
+        for (int i = 0; i < count; ++i) {
+            Unescape(components[i]);
+        }
+        nameParts_ = {components[1], components[2], components[0]};
+    }
+
+    const char* Name() {
+        if (fullName_ != nullptr && *CleanNameInPlace(fullName_, scratch_) != '\0') {
+            return fullName_;
+        }
+        if (const char* joined = JoinNameParts(nameParts_, result_.names, scratch_);
+            *joined != '\0') {
+            return joined;
+        }
+        return company_ == nullptr ? "" : CleanNameInPlace(company_, scratch_);
+    }
+
+    CsvCandidateSet& result_;
+    bool open_ = false;
+    std::size_t first_ = 0;
+    bool hasFax_ = false;
+    char* fullName_ = nullptr;
+    char* company_ = nullptr;
+    bool nameSeen_ = false;
+    std::array<char*, 3> nameParts_{};  // given, additional, family
+    std::string scratch_;
+};
+
+}  // namespace
+
+bool IsVCardText(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    constexpr std::string_view kBegin = "BEGIN:VCARD";
+    text.remove_prefix(first);
+    if (!IsWord(text.substr(0, kBegin.size()), kBegin)) {
+        return false;
+    }
+    text.remove_prefix(kBegin.size());
+    const auto after = text.find_first_not_of(" \t");
+    return after == std::string_view::npos || text[after] == '\r' || text[after] == '\n';
+}
+
+int ReadVCardCandidates(CsvImage& image, CsvCandidateSet& result) {
+    result.rejectedLines = 0;
+    result.candidates.clear();
+    CardReader reader(result);
+    VCardLines lines(image);
+    VCardProperty property;
+    try {
+        while (char* line = lines.Next()) {
+            if (ParseVCardProperty(line, property)) {
+                reader.Take(property);
+            }
+        }
+        reader.Finish();
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory;
+    }
+    if (result.candidates.size() > INT_MAX) {
+        return kOutOfMemory;
+    }
+    return 0;
+}
+
+}  // namespace csv

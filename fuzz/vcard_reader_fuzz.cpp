@@ -1,0 +1,42 @@
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "csv/csv_image.h"
+#include "csv/vcard_reader.h"
+#include "recipients/recipient_entry.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+bool HasDigit(std::string_view text) {
+    return text.find_first_of("0123456789") != std::string_view::npos;
+}
+
+}  // namespace
+
+// Any text after a card's first line: every candidate's texts fit their fields, a fax number is
+// empty or holds a digit, and every card is either offered or rejected.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes =
+        "BEGIN:VCARD\r\n" + std::string(reinterpret_cast<const char*>(data), size);
+    csv::CsvImage image;
+    Require(image.Assign(bytes) == 0);
+    csv::CsvCandidateSet read;
+    if (csv::ReadVCardCandidates(image, read) != 0) {
+        return 0;
+    }
+    Require(read.rejectedLines >= 0);
+    for (const csv::CsvCandidate& candidate : read.candidates) {
+        Require(candidate.Name().size() <= recipients::kFieldTextMax);
+        Require(candidate.Fax().size() <= recipients::kFieldTextMax);
+        Require(candidate.Fax().empty() || HasDigit(candidate.Fax()));
+    }
+    return 0;
+}
