@@ -6,39 +6,25 @@
 #include <stdexcept>
 #include <string>
 
-#include "recipients/edit_field_in_place.h"
+#include "csv/fax_text.h"
 #include "recipients/reader_result.h"
 
 namespace csv {
 
-using recipients::CleanFaxNumber;
-using recipients::CutToField;
-using recipients::EditFieldInPlace;
 using recipients::kOutOfMemory;
-using recipients::ReplaceNameBrackets;
-using recipients::TrimBlanks;
 
 namespace {
 
-// Cleans a field with one of the entry routines, in place and cut to the fixed field length.
-template <typename Clean>
-const char* CleanInPlace(char* field, std::string& scratch, Clean clean) {
-    EditFieldInPlace(field, scratch, [&clean](std::string& text) {
-        clean(text);
-        CutToField(text);
-    });
-    return field;
-}
-
-// Every candidate uses one field of its line, so the commas and lines ahead bound their number
-// even where a header names many fax columns.
-std::size_t MostCandidates(const CsvImage& image, std::size_t faxColumns) {
+// Every candidate but the later numbers of a typed phone's list uses one field of its line, so
+// the delimiters and lines ahead bound their number even where a header names many fax columns.
+std::size_t MostCandidates(const CsvImage& image, const CsvColumns& columns) {
+    const std::size_t faxColumns = columns.faxColumns.size();
     if (faxColumns == 0) {
         return 0;
     }
-    const CsvImage::Ahead ahead = image.CountAhead();
+    const CsvImage::Ahead ahead = image.CountAhead(columns.delimiter);
     const std::size_t lines = ahead.lines;
-    const std::size_t fields = ahead.commas + lines;
+    const std::size_t fields = ahead.delimiters + lines;
     return lines <= fields / faxColumns ? lines * faxColumns : fields;
 }
 
@@ -49,34 +35,50 @@ bool IsFieldOf(int column, int count) {
 // Makes the candidates of one split line; true when one of them has a fax number.
 class LineCandidateMaker {
   public:
-    explicit LineCandidateMaker(const CsvColumns& columns) : columns_(columns) {}
+    LineCandidateMaker(const CsvColumns& columns, CsvCandidateSet& result)
+        : columns_(columns), result_(result) {}
 
-    bool Make(const CsvFieldTable& fields, int count, std::vector<CsvCandidate>& candidates) {
+    bool Make(const CsvFieldTable& fields, int count) {
         bool hasFax = false;
         bool nameDone = false;
         CsvCandidate candidate;
-        for (const int column : columns_.faxColumns) {
-            if (!IsFieldOf(column, count)) {
+        for (const FaxColumn& column : columns_.faxColumns) {
+            if (!IsFieldOf(column.value, count) || !NamesFax(column, fields, count)) {
                 continue;
             }
-            if (!nameDone && IsFieldOf(columns_.nameColumn, count)) {
-                candidate.name =
-                    CleanInPlace(fields[columns_.nameColumn], text_, [](std::string& name) {
-                        TrimBlanks(name);
-                        ReplaceNameBrackets(name);
-                    });
+            if (!nameDone) {
+                candidate.name = Name(fields, count);
+                nameDone = true;
             }
-            nameDone = true;
-            candidate.fax =
-                CleanInPlace(fields[column], text_, [](std::string& fax) { CleanFaxNumber(fax); });
-            hasFax = hasFax || *candidate.fax != '\0';
-            candidates.push_back(candidate);
+            char* number = fields[column.value];
+            do {
+                char* const more = column.label >= 0 ? CutFirstOfList(number) : nullptr;
+                candidate.fax = CleanFaxInPlace(number, text_);
+                hasFax = hasFax || *candidate.fax != '\0';
+                result_.candidates.push_back(candidate);
+                number = more;
+            } while (number != nullptr);
         }
         return hasFax;
     }
 
   private:
+    static bool NamesFax(const FaxColumn& column, const CsvFieldTable& fields, int count) {
+        return column.label < 0 ||
+               (IsFieldOf(column.label, count) && LabelNamesFax(fields[column.label]));
+    }
+
+    const char* Name(const CsvFieldTable& fields, int count) {
+        if (columns_.nameColumn >= 0) {
+            return IsFieldOf(columns_.nameColumn, count)
+                       ? CleanNameInPlace(fields[columns_.nameColumn], text_)
+                       : "";
+        }
+        return ComposeName(columns_.nameSources, fields, count, result_.names, text_);
+    }
+
     const CsvColumns& columns_;
+    CsvCandidateSet& result_;
     std::string text_;  // reused, so that a line costs no allocation
 };
 
@@ -93,14 +95,15 @@ void UpperCaseAscii(char* text) {
 CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count) {
     CsvColumns columns;
     for (int index = 0; index < count; ++index) {
-        const char* field = header[index];
-        if (columns.nameColumn < 0 && std::strcmp(field, "NAME") == 0) {
+        if (std::strcmp(header[index], "NAME") == 0) {
             columns.nameColumn = index;
-        }
-        if (std::strstr(field, "FAX") != nullptr) {
-            columns.faxColumns.push_back(index);
+            break;
         }
     }
+    if (columns.nameColumn < 0) {
+        columns.nameSources = FindNameSources(header, count);
+    }
+    columns.faxColumns = FindFaxColumns(header, count);
     return columns;
 }
 
@@ -108,25 +111,33 @@ int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& 
     result.rejectedLines = 0;
     result.candidates.clear();
     try {
-        result.candidates.reserve(MostCandidates(image, columns.faxColumns.size()));
+        result.candidates.reserve(MostCandidates(image, columns));
+        LineCandidateMaker maker(columns, result);
+        CsvFieldTable fields{};
+        while (char* line = image.NextLine()) {
+            fields[0] = line;
+            int found = 0;
+            const int split = SplitCsvLine(fields, &found, columns.delimiter);
+            if (split == 0) {
+                continue;
+            }
+            if (split == kCsvBadFormat &&
+                image.JoinQuotedRecord(fields[found - 1], columns.delimiter, found - 1,
+                                       columns.headerFields)) {
+                --fields[found - 1];  // back to the field's opening quote
+                ContinueCsvSplit(fields, found - 1, columns.delimiter, &found);
+            }
+            // Slots from found on may still point into earlier lines; the maker reads below
+            // found. An unterminated quote is taken as it stands: that field runs to the end of
+            // the line.
+            if (!maker.Make(fields, found) && result.rejectedLines < INT_MAX) {
+                ++result.rejectedLines;
+            }
+        }
     } catch (const std::length_error&) {
         return kOutOfMemory;
     } catch (const std::bad_alloc&) {
         return kOutOfMemory;
-    }
-    LineCandidateMaker maker(columns);
-    CsvFieldTable fields{};
-    while (char* line = image.NextLine()) {
-        fields[0] = line;
-        int found = 0;
-        if (SplitCsvLine(fields, &found) == 0) {
-            continue;
-        }
-        // Slots from found on may still point into earlier lines; the maker reads below found.
-        // An unterminated quote is taken as it stands: that field runs to the end of the line.
-        if (!maker.Make(fields, found, result.candidates) && result.rejectedLines < INT_MAX) {
-            ++result.rejectedLines;
-        }
     }
     if (result.candidates.size() > INT_MAX) {
         return kOutOfMemory;

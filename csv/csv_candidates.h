@@ -3,15 +3,18 @@
 #include <string_view>
 #include <vector>
 
+#include "csv/composed_name.h"
 #include "csv/csv_image.h"
 #include "csv/csv_splitter.h"
+#include "csv/fax_columns.h"
 #include "recipients/recipient_entry.h"
 
 namespace csv {
 
-// One (data line, fax column) pair offered to the user: the cleaned name and fax number, each at
-// most kFieldTextMax bytes. Both are NUL-terminated texts cleaned in place in the file image, so
-// the image must outlive its candidates.
+// One (data line, fax number) pair offered to the user: the cleaned name and fax number, each at
+// most kFieldTextMax bytes. Both are NUL-terminated texts cleaned in place in the file image (a
+// name built from several fields is kept in the candidate set's names), so the image must
+// outlive its candidates.
 struct CsvCandidate {
     const char* name = "";
     const char* fax = "";
@@ -21,22 +24,27 @@ struct CsvCandidate {
 };
 
 struct CsvColumns {
-    int nameColumn = -1;          // -1: no name column
-    std::vector<int> faxColumns;  // in header order
+    int nameColumn = -1;                // -1: no name column
+    std::vector<FaxColumn> faxColumns;  // in header order
+    NameSources nameSources;            // where the names are without a name column
+    int headerFields = 0;               // a record joined from several lines has as many
+    char delimiter = ',';
 };
 
 // Upper-cases the ASCII letters of a NUL-terminated text in place.
 void UpperCaseAscii(char* text);
-// The first field that reads exactly NAME, and every field containing FAX. The header must
-// already be upper-cased.
+// The first field that reads exactly NAME (else the fields names can be built from), and every
+// fax column. The header must already be upper-cased.
 CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count);
 
 struct CsvCandidateSet {
     std::vector<CsvCandidate> candidates;
     int rejectedLines = 0;  // data lines that gave no candidate with a fax number
+    NameStore names;
 };
-// Reads every line left in the image into candidates that point into it: 0, or kOutOfMemory when
-// the candidates do not fit.
+// Reads every record left in the image into candidates that point into it: 0, or kOutOfMemory
+// when the candidates do not fit. A line that ends inside a quoted field may take the lines after
+// it into its record.
 int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& result);
 
 }  // namespace csv

@@ -11,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "csv/record_joining.h"
 #include "csv/text_decoding.h"
 #include "recipients/reader_result.h"
 
@@ -173,7 +174,7 @@ bool CsvImage::CutLines(std::vector<char*>& lines) {
     return true;
 }
 
-CsvImage::Ahead CsvImage::CountAhead() const {
+CsvImage::Ahead CsvImage::CountAhead(char delimiter) const {
     if (next_ == nullptr) {
         return {};
     }
@@ -185,16 +186,33 @@ CsvImage::Ahead CsvImage::CountAhead() const {
     while (byte != end) {
         const std::ptrdiff_t run = std::min(kRun, end - byte);
         unsigned char feeds = 0;
-        unsigned char commas = 0;
+        unsigned char delimiters = 0;
         for (std::ptrdiff_t i = 0; i < run; ++i) {
             feeds += byte[i] == '\n';
-            commas += byte[i] == ',';
+            delimiters += byte[i] == delimiter;
         }
         ahead.lines += feeds;
-        ahead.commas += commas;
+        ahead.delimiters += delimiters;
         byte += run;
     }
     return ahead;
+}
+
+std::string_view CsvImage::Rest() const {
+    if (next_ == nullptr) {
+        return {};
+    }
+    return {next_, static_cast<std::size_t>(bytes_.get() + length_ - next_)};
+}
+
+bool CsvImage::JoinQuotedRecord(char* openField, char delimiter, int fieldsBefore,
+                                int fieldsWanted) {
+    const JoinedRecord joined = csv::JoinQuotedRecord(openField, next_, bytes_.get() + length_,
+                                                      delimiter, fieldsBefore, fieldsWanted);
+    if (joined.joined) {
+        next_ = joined.next;
+    }
+    return joined.joined;
 }
 
 char* CutHeaderLine(CsvImage& image) {

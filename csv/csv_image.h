@@ -26,12 +26,17 @@ class CsvImage {
     // Every line not yet handed out, cut at once, as NextLine would hand them out. false, with
     // nothing cut, when the table cannot be allocated.
     bool CutLines(std::vector<char*>& lines);
-    // Lines and commas not yet handed out, for sizing the candidate array.
+    // Lines and delimiters not yet handed out, for sizing the candidate array.
     struct Ahead {
         std::size_t lines = 0;
-        std::size_t commas = 0;
+        std::size_t delimiters = 0;
     };
-    Ahead CountAhead() const;
+    Ahead CountAhead(char delimiter = ',') const;
+    // The text not yet handed out, uncut.
+    std::string_view Rest() const;
+    // Joins the lines that continue a record whose line, handed out last, ends inside the quoted
+    // field openField (see JoinQuotedRecord); false, with nothing changed, where they do not.
+    bool JoinQuotedRecord(char* openField, char delimiter, int fieldsBefore, int fieldsWanted);
 
   private:
     void Release();

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "csv/csv_dialect.h"
+#include "csv/vcard_reader.h"
 #include "recipients/reader_result.h"
 #include "ui/window_handle.h"
 
@@ -22,10 +24,11 @@ int ChooseColumns(char* header, std::string_view path, int kind, CsvDialogs& dia
                   CsvColumns& columns) {
     CsvFieldTable fields{};
     fields[0] = header;
+    const char delimiter = ChooseDelimiter(header);
     if (kind != kSourceCsvMapped) {
         UpperCaseAscii(header);
     }
-    const int count = SplitCsvLine(fields);
+    const int count = SplitCsvLine(fields, nullptr, delimiter);
     if (count == kCsvBadFormat) {
         return kBadCsvFormat;
     }
@@ -36,31 +39,44 @@ int ChooseColumns(char* header, std::string_view path, int kind, CsvDialogs& dia
             return kMappingCancelled;
         }
         columns.nameColumn = mapping->nameColumn;
-        columns.faxColumns = {mapping->faxColumn};
-        return 0;
+        columns.faxColumns = {{mapping->faxColumn}};
+    } else {
+        columns = FindColumnsByKeyword(fields, count);
+        if (columns.faxColumns.empty()) {
+            return kNoFaxColumn;
+        }
     }
-    columns = FindColumnsByKeyword(fields, count);
-    return columns.faxColumns.empty() ? kNoFaxColumn : 0;
+    columns.headerFields = count;
+    columns.delimiter = delimiter;
+    return 0;
 }
 
-}  // namespace
-
-int ReadCsvImage(CsvImage& image, std::string_view path, RecipientCollection& collection,
-                 int& rejectedCount, int kind, CsvDialogs& dialogs) {
+// 0 with the candidates read, a ReaderResult code, or kMappingCancelled.
+int ReadRecords(CsvImage& image, std::string_view path, int kind, CsvDialogs& dialogs,
+                ui::Platform& platform, CsvCandidateSet& read) {
+    if (IsVCardText(image.Rest())) {
+        return ReadVCardCandidates(image, platform, read);
+    }
     char* header = CutHeaderLine(image);
     if (header == nullptr) {
         return kReadFailed;
     }
     CsvColumns columns;
-    const int chosen = ChooseColumns(header, path, kind, dialogs, columns);
-    if (chosen == kMappingCancelled) {
-        return 0;
-    }
-    if (chosen != 0) {
+    if (const int chosen = ChooseColumns(header, path, kind, dialogs, columns); chosen != 0) {
         return chosen;
     }
+    return ReadCandidates(image, columns, read);
+}
+
+}  // namespace
+
+int ReadCsvImage(CsvImage& image, std::string_view path, RecipientCollection& collection,
+                 int& rejectedCount, int kind, CsvDialogs& dialogs, ui::Platform& platform) {
     CsvCandidateSet read;
-    const int result = ReadCandidates(image, columns, read);
+    const int result = ReadRecords(image, path, kind, dialogs, platform, read);
+    if (result == kMappingCancelled) {
+        return 0;
+    }
     if (result != 0) {
         return result;
     }
@@ -78,7 +94,7 @@ int ReadCsvSource(const std::string& path, RecipientCollection& collection, int&
     if (const int loaded = image.Load(path, platform); loaded != 0) {
         return loaded;
     }
-    return ReadCsvImage(image, path, collection, rejectedCount, kind, dialogs);
+    return ReadCsvImage(image, path, collection, rejectedCount, kind, dialogs, platform);
 }
 
 }  // namespace csv

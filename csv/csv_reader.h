@@ -10,11 +10,12 @@
 
 namespace csv {
 
-// Loads a CSV file (Unicode text converted to the ANSI code page by the platform), chooses its name
-// and fax columns (the user maps them for kSourceCsvMapped; any other kind searches the header) and
-// lets the user pick recipients. Returns the number of picked entries (0 also for a cancelled
-// dialog) or a ReaderResult error code. rejectedCount is set to the data lines without a usable fax
-// number once they are read.
+// Loads a CSV file (Unicode text converted to the ANSI code page by the platform), chooses its
+// name and fax columns (the user maps them for kSourceCsvMapped; any other kind searches the
+// header) and lets the user pick recipients. A vCard file needs no columns: every kind reads its
+// cards. Returns the number of picked entries (0 also for a cancelled dialog) or a ReaderResult
+// error code. rejectedCount is set to the data lines without a usable fax number once they are
+// read.
 int ReadCsvSource(const std::string& path, recipients::RecipientCollection& collection,
                   int& rejectedCount, int kind, CsvDialogs& dialogs, ui::Platform& platform);
 
@@ -22,6 +23,6 @@ int ReadCsvSource(const std::string& path, recipients::RecipientCollection& coll
 // image, which is cut and cleaned in place.
 int ReadCsvImage(CsvImage& image, std::string_view path,
                  recipients::RecipientCollection& collection, int& rejectedCount, int kind,
-                 CsvDialogs& dialogs);
+                 CsvDialogs& dialogs, ui::Platform& platform);
 
 }  // namespace csv

@@ -34,35 +34,43 @@ char* CutQuotedField(char* text) {
 
 }  // namespace
 
-int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound) {
+int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound, char delimiter) {
+    if (*fields[0] == '\0') {
+        if (fieldsFound != nullptr) {
+            *fieldsFound = 0;
+        }
+        return 0;
+    }
+    return ContinueCsvSplit(fields, 0, delimiter, fieldsFound);
+}
+
+int ContinueCsvSplit(CsvFieldTable& fields, int first, char delimiter, int* fieldsFound) {
     int found = 0;
     int result = 0;
-    char* field = fields[0];
-    if (*field != '\0') {
-        for (int index = 0;; ++index) {
-            found = index + 1;
-            char* rest = field;
-            if (*field == '"') {
-                fields[index] = ++field;
-                rest = CutQuotedField(field);
-                if (rest == nullptr) {
-                    result = kCsvBadFormat;
-                    break;
-                }
-                ++rest;  // text after the closing quote up to the comma is dropped
-            }
-            char* comma = std::strchr(rest, ',');
-            if (comma == nullptr) {
-                result = found;
+    char* field = fields[first];
+    for (int index = first;; ++index) {
+        found = index + 1;
+        char* rest = field;
+        if (*field == '"') {
+            fields[index] = ++field;
+            rest = CutQuotedField(field);
+            if (rest == nullptr) {
+                result = kCsvBadFormat;
                 break;
             }
-            *comma = '\0';
-            field = comma + 1;
-            fields[index + 1] = field;
-            if (index + 1 == kCsvMaxFields) {
-                result = kCsvMaxFields;  // the rest of the line stays unsplit in the last slot
-                break;
-            }
+            ++rest;  // text after the closing quote up to the delimiter is dropped
+        }
+        char* separator = std::strchr(rest, delimiter);
+        if (separator == nullptr) {
+            result = found;
+            break;
+        }
+        *separator = '\0';
+        field = separator + 1;
+        fields[index + 1] = field;
+        if (index + 1 == kCsvMaxFields) {
+            result = kCsvMaxFields;  // the rest of the line stays unsplit in the last slot
+            break;
         }
     }
     if (fieldsFound != nullptr) {

@@ -11,10 +11,15 @@ inline constexpr int kCsvBadFormat = -6;
 // of a line with more than 1024 fields and is never counted.
 using CsvFieldTable = std::array<char*, kCsvMaxFields + 1>;
 
-// Cuts the line at slot 0 in place into comma-separated fields with double-quote quoting.
-// Returns 0 for an empty line, the number of fields (1 to 1024), or kCsvBadFormat when a quoted
-// field has no closing quote. fieldsFound, when given, receives the number of slots set in every
-// case: for kCsvBadFormat it includes the unterminated field, which runs to the end of the line.
-int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound = nullptr);
+// Cuts the line at slot 0 in place into fields separated by the delimiter, with double-quote
+// quoting. Returns 0 for an empty line, the number of fields (1 to 1024), or kCsvBadFormat when a
+// quoted field has no closing quote. fieldsFound, when given, receives the number of slots set in
+// every case: for kCsvBadFormat it includes the unterminated field, which runs to the end of the
+// line.
+int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound = nullptr, char delimiter = ',');
+
+// Goes on splitting a line whose first `first` fields are cut already; slot `first` points to
+// the start of the next field. Returns and reports as SplitCsvLine, counting every field.
+int ContinueCsvSplit(CsvFieldTable& fields, int first, char delimiter, int* fieldsFound);
 
 }  // namespace csv

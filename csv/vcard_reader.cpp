@@ -2,11 +2,14 @@
 
 #include <array>
 #include <climits>
+#include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "csv/composed_name.h"
 #include "csv/fax_text.h"
+#include "csv/text_decoding.h"
 #include "csv/vcard_lines.h"
 #include "csv/vcard_property.h"
 #include "recipients/reader_result.h"
@@ -28,7 +31,8 @@ std::string_view TrimmedLine(std::string_view text) {
 // Collects one card's name sources and fax numbers into the candidate set.
 class CardReader {
   public:
-    explicit CardReader(CsvCandidateSet& result) : result_(result) {}
+    CardReader(ui::Platform& platform, CsvCandidateSet& result)
+        : platform_(platform), result_(result) {}
 
     void Take(VCardProperty& property) {
         if (IsWord(property.name, "BEGIN")) {
@@ -57,6 +61,9 @@ class CardReader {
         char* value = property.value;
         if (property.quotedPrintable) {
             DecodeQuotedPrintable(value);
+            if (property.utf8) {
+                ConvertUtf8(value);
+            }
         }
         if (fullName && fullName_ == nullptr) {
             Unescape(value);
@@ -92,6 +99,16 @@ class CardReader {
     }
 
   private:
+    // An 8-bit value was converted with the whole file; one in quoted-printable was not.
+    void ConvertUtf8(char* value) {
+        const std::size_t room = std::strlen(value);
+        if (const std::optional<std::string> ansi = DecodeToAnsi({value, room}, platform_)) {
+            const std::size_t length = ansi->size() < room ? ansi->size() : room;
+            std::memcpy(value, ansi->data(), length);
+            value[length] = '\0';
+        }
+    }
+
     void Open() {
         open_ = true;
         first_ = result_.candidates.size();
@@ -123,6 +140,7 @@ class CardReader {
         return company_ == nullptr ? "" : CleanNameInPlace(company_, scratch_);
     }
 
+    ui::Platform& platform_;
     CsvCandidateSet& result_;
     bool open_ = false;
     std::size_t first_ = 0;
@@ -151,10 +169,10 @@ bool IsVCardText(std::string_view text) {
     return after == std::string_view::npos || text[after] == '\r' || text[after] == '\n';
 }
 
-int ReadVCardCandidates(CsvImage& image, CsvCandidateSet& result) {
+int ReadVCardCandidates(CsvImage& image, ui::Platform& platform, CsvCandidateSet& result) {
     result.rejectedLines = 0;
     result.candidates.clear();
-    CardReader reader(result);
+    CardReader reader(platform, result);
     VCardLines lines(image);
     VCardProperty property;
     try {

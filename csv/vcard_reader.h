@@ -4,6 +4,7 @@
 
 #include "csv/csv_candidates.h"
 #include "csv/csv_image.h"
+#include "ui/platform.h"
 
 namespace csv {
 
@@ -12,7 +13,8 @@ bool IsVCardText(std::string_view text);
 
 // Reads every card left in the image: one candidate per fax number, all with the card's name; a
 // card without one counts as a rejected line. A card that never ends is read to the end of the
-// file. 0, or kOutOfMemory.
-int ReadVCardCandidates(CsvImage& image, CsvCandidateSet& result);
+// file. A quoted-printable value in CHARSET=UTF-8 is converted to the ANSI code page by the
+// platform. 0, or kOutOfMemory.
+int ReadVCardCandidates(CsvImage& image, ui::Platform& platform, CsvCandidateSet& result);
 
 }  // namespace csv

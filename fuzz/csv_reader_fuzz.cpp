@@ -88,7 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     RecipientCollection collection;
     int rejected = -1;
-    const int result = ReadCsvImage(image, "fuzz.csv", collection, rejected, kind, dialogs);
+    const int result =
+        ReadCsvImage(image, "fuzz.csv", collection, rejected, kind, dialogs, FuzzPlatform());
     Require(result >= kBadCsvFormat);
     Require(result != kOpenFailed && result != kSizeFailed && result != kReadFailed);
     if (result >= 0) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "csv/csv_dialect.h"
 #include "csv/csv_splitter.h"
 
 using namespace csv;
@@ -18,8 +19,8 @@ void Require(bool condition) {
 
 }  // namespace
 
-// Any line: the result is a field count or the format error, and every slot it reports lies
-// inside the line.
+// Any line, split at the delimiter it would choose as a header: the result is a field count or
+// the format error, and every slot it reports lies inside the line.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string line(reinterpret_cast<const char*>(data), size);
     char* const begin = line.data();
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CsvFieldTable fields{};
     fields[0] = begin;
     int found = -1;
-    const int result = SplitCsvLine(fields, &found);
+    const int result = SplitCsvLine(fields, &found, ChooseDelimiter(begin));
     Require(result == kCsvBadFormat || (result >= 0 && result <= kCsvMaxFields));
     Require(found >= 0 && found <= kCsvMaxFields);
     Require(result == kCsvBadFormat ? found >= 1 : found == result);

@@ -5,6 +5,7 @@
 
 #include "csv/csv_image.h"
 #include "csv/vcard_reader.h"
+#include "fuzz/fuzz_platform.h"
 #include "recipients/recipient_entry.h"
 
 namespace {
@@ -27,9 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes =
         "BEGIN:VCARD\r\n" + std::string(reinterpret_cast<const char*>(data), size);
     csv::CsvImage image;
-    Require(image.Assign(bytes) == 0);
+    Require(image.Assign(bytes, FuzzPlatform()) == 0);
     csv::CsvCandidateSet read;
-    if (csv::ReadVCardCandidates(image, read) != 0) {
+    if (csv::ReadVCardCandidates(image, FuzzPlatform(), read) != 0) {
         return 0;
     }
     Require(read.rejectedLines >= 0);

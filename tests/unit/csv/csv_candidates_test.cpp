@@ -35,8 +35,13 @@ Read ReadAfterHeader(std::string_view bytes, CsvColumns columns) {
     return read;
 }
 
-CsvColumns NameAndFax(int name, std::vector<int> fax) {
-    return {name, std::move(fax)};
+CsvColumns NameAndFax(int name, const std::vector<int>& fax) {
+    CsvColumns columns;
+    columns.nameColumn = name;
+    for (const int column : fax) {
+        columns.faxColumns.push_back({column});
+    }
+    return columns;
 }
 
 TEST(FindColumnsByKeyword, NameMustMatchExactlyAndFaxAnywhere) {
@@ -46,7 +51,7 @@ TEST(FindColumnsByKeyword, NameMustMatchExactlyAndFaxAnywhere) {
     const int count = SplitCsvLine(fields);
     const CsvColumns columns = FindColumnsByKeyword(fields, count);
     EXPECT_EQ(columns.nameColumn, 2);
-    EXPECT_EQ(columns.faxColumns, (std::vector<int>{3, 5, 6}));
+    EXPECT_EQ(columns.faxColumns, (std::vector<FaxColumn>{{3}, {5}, {6}}));
 }
 
 TEST(UpperCaseAscii, TouchesOnlyAsciiLetters) {
@@ -73,8 +78,8 @@ TEST(ReadCandidates, LastLineWithoutLineFeedIsRead) {
 }
 
 TEST(ReadCandidates, EmptyLinesAreSkippedWithoutBeingRejected) {
-    const Read read = ReadAfterHeader("Name,Fax\n\nAnn,1\r\n\r\n\nBob,x\n", NameAndFax(0, {1}));
-    EXPECT_EQ(read.candidates, (Pairs{{"Ann", "1"}, {"Bob", "X"}}));
+    const Read read = ReadAfterHeader("Name,Fax\n\nAnn,1\r\n\r\n\nBob,2x\n", NameAndFax(0, {1}));
+    EXPECT_EQ(read.candidates, (Pairs{{"Ann", "1"}, {"Bob", "2X"}}));
     EXPECT_EQ(read.rejected, 0);
 }
 

@@ -61,10 +61,10 @@ TEST(CsvImageLines, CountsWhatIsAhead) {
     CsvImage image;
     ASSERT_EQ(image.Assign("h,x\na,b,c\nd", TestPlatform()), 0);
     EXPECT_EQ(image.CountAhead().lines, 3u);
-    EXPECT_EQ(image.CountAhead().commas, 3u);
+    EXPECT_EQ(image.CountAhead().delimiters, 3u);
     image.NextLine();
     EXPECT_EQ(image.CountAhead().lines, 2u);
-    EXPECT_EQ(image.CountAhead().commas, 2u);
+    EXPECT_EQ(image.CountAhead().delimiters, 2u);
     image.NextLine();
     image.NextLine();
     EXPECT_EQ(image.CountAhead().lines, 0u);

@@ -161,6 +161,13 @@ TEST_F(CsvReaderTest, HundredThousandFieldsStayWithinTheFieldCap) {
     EXPECT_EQ(dialogs.candidatesShown[1023], (std::pair<std::string, std::string>{"", "3"}));
 }
 
+TEST_F(CsvReaderTest, HundredThousandSemicolonsStayWithinTheFieldCap) {
+    const std::string semicolons(100'000, ';');
+    EXPECT_EQ(Read(semicolons + "Fax\n" + semicolons + "1\n", kAutomatic), kNoFaxColumn);
+    EXPECT_EQ(Read("Fax" + semicolons + "\n\"1\n2\";x\n", kAutomatic), 2);
+    EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"", "1"}, {"", "2\""}}));
+}
+
 TEST_F(CsvReaderTest, UnterminatedQuotesAnywhereInDataLines) {
     EXPECT_EQ(Read("Name,Fax\n\"\n,\"\nAnn,\"1,2\nBob,\"\"3\nCy,\"4\"\"\n", kAutomatic), 2);
     EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"", ""}, {"Ann", "12"}, {"Bob", ""}, {"Cy", "4"}}));

@@ -6,6 +6,7 @@
 
 #include "csv/csv_reader.h"
 #include "fake_csv_dialogs.h"
+#include "tests/unit/test_platform.h"
 
 using namespace recipients;
 using namespace csv;
@@ -21,9 +22,10 @@ class RecordJoiningTest : public testing::Test {
     Pairs Read(std::string_view bytes) {
         dialogs.candidatesShown.clear();
         csv::CsvImage image;
-        EXPECT_EQ(image.Assign(bytes), 0);
+        EXPECT_EQ(image.Assign(bytes, TestPlatform()), 0);
         RecipientCollection collection;
-        ReadCsvImage(image, "joined.csv", collection, rejected, kAutomatic, dialogs);
+        ReadCsvImage(image, "joined.csv", collection, rejected, kAutomatic, dialogs,
+                     TestPlatform());
         return dialogs.candidatesShown;
     }
 

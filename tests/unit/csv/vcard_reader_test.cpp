@@ -6,6 +6,7 @@
 
 #include "csv/csv_reader.h"
 #include "fake_csv_dialogs.h"
+#include "tests/unit/test_platform.h"
 
 using namespace recipients;
 using namespace csv;
@@ -22,9 +23,10 @@ class VCardReaderTest : public testing::Test {
     Pairs Read(std::string_view bytes, int kind = kAutomatic) {
         dialogs.candidatesShown.clear();
         csv::CsvImage image;
-        EXPECT_EQ(image.Assign(bytes), 0);
+        EXPECT_EQ(image.Assign(bytes, TestPlatform()), 0);
         RecipientCollection collection;
-        result = ReadCsvImage(image, "cards.vcf", collection, rejected, kind, dialogs);
+        result =
+            ReadCsvImage(image, "cards.vcf", collection, rejected, kind, dialogs, TestPlatform());
         return dialogs.candidatesShown;
     }
 

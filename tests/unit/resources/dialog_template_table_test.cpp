@@ -224,7 +224,8 @@ TEST(DialogTemplateTable, RecordLabelsAreRightAlignedBesideTheirFields) {
 
 TEST(DialogTemplateTable, StringTableHoldsBothFileFilters) {
     EXPECT_EQ(ui::headless::FindStringResource(kCsvFilterString),
-              "Comma Separated Values (*.CSV)|*.csv|All Files (*.*)|*.*|");
+              "Comma Separated Values (*.CSV)|*.csv|vCard Files (*.VCF)|*.vcf|All Files "
+              "(*.*)|*.*|");
     EXPECT_EQ(ui::headless::FindStringResource(kWabFilterString),
               "Windows Address Book (*.WAB)|*.wab|All Files (*.*)|*.*|");
     EXPECT_EQ(ui::headless::FindStringResource(3), "");
