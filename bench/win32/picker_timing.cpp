@@ -147,7 +147,7 @@ int PickFromCsv(ui::Backend& backend, ui::Platform& platform, int count,
     int rejected = 0;
     probe.start = Clock::now();
     const int picked =
-        csv::ReadCsvSource(path, collection, rejected, kSourceCsvAutoSearch, dialogs);
+        csv::ReadCsvSource(path, collection, rejected, kSourceCsvAutoSearch, dialogs, platform);
     DeleteFileA(path.c_str());
     return picked;
 }
@@ -159,7 +159,8 @@ int PickFromSpeedDial(ui::Backend& backend, ui::Platform& platform, int count,
     speeddial::ModalSpeedDialDialogs dialogs(backend, platform, "");
     int rejected = 0;
     probe.start = Clock::now();
-    const int picked = speeddial::ReadSpeedDialSource(path, collection, rejected, records, dialogs);
+    const int picked =
+        speeddial::ReadSpeedDialSource(path, collection, rejected, records, dialogs, platform);
     DeleteFileA(path.c_str());
     return picked;
 }
