@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/win32/command_line.h"
+#include "ui/win32/file_replacement.h"
 #include "ui/win32/owner_guard.h"
 
 namespace ui {
@@ -29,27 +30,14 @@ std::optional<std::string> ReadDefaultValue(HKEY key) {
     return std::nullopt;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    bool written = true;
-    while (written && !bytes.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
-        DWORD done = 0;
-        written = WriteFile(file, bytes.data(), chunk, &done, nullptr) && done == chunk;
-        bytes.remove_prefix(done);
-    }
-    written = written && FlushFileBuffers(file);
-    return CloseHandle(file) && written;
-}
-
 }  // namespace
 
 WindowHandle Win32Platform::ForegroundWindow() {
     return ToHandle(GetForegroundWindow());
+}
+
+bool Win32Platform::WindowExists(WindowHandle window) {
+    return IsWindow(ToHwnd(window)) != FALSE;
 }
 
 bool Win32Platform::HasChildControl(WindowHandle window, int id) {
@@ -86,6 +74,10 @@ std::string Win32Platform::ModulePath() {
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::string Win32Platform::FullPath(std::string_view path) {
+    return FullPathOf(path);
 }
 
 std::string Win32Platform::LoadString(int id) {
@@ -140,15 +132,7 @@ void Win32Platform::OpenHelp(std::string_view helpFile, int contextId) {
 }
 
 bool Win32Platform::ReplaceFileContents(std::string_view path, std::string_view bytes) {
-    const std::string target(path);
-    const std::string temporary = target + ".partial";
-    if (!WriteWholeFile(temporary, bytes) ||
-        !MoveFileExA(temporary.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temporary.c_str());
-        return false;
-    }
-    return true;
+    return ReplaceWholeFile(path, bytes);
 }
 
 int Win32Platform::ReadProfileInt(std::string_view section, std::string_view key,

@@ -12,6 +12,7 @@ class Win32Platform : public Platform {
     explicit Win32Platform(HINSTANCE module) : module_(module) {}
 
     WindowHandle ForegroundWindow() override;
+    bool WindowExists(WindowHandle window) override;
     bool HasChildControl(WindowHandle window, int id) override;
     void EnableWindow(WindowHandle window, bool enable) override;
     void SetForegroundWindow(WindowHandle window) override;
@@ -19,6 +20,7 @@ class Win32Platform : public Platform {
 
     std::string CommandLineArguments() override;
     std::string ModulePath() override;
+    std::string FullPath(std::string_view path) override;
     std::string LoadString(int id) override;
     std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) override;
     void OpenHelp(std::string_view helpFile, int contextId) override;
