@@ -22,6 +22,8 @@ class Platform {
     virtual ~Platform() = default;
 
     virtual WindowHandle ForegroundWindow() = 0;
+    // Whether the window is still there: a window of another process may go at any time.
+    virtual bool WindowExists(WindowHandle window) = 0;
     virtual bool HasChildControl(WindowHandle window, int id) = 0;
     virtual void EnableWindow(WindowHandle window, bool enable) = 0;
     virtual void SetForegroundWindow(WindowHandle window) = 0;
@@ -31,12 +33,15 @@ class Platform {
     // The command-line text after the program's own name, leading white space skipped.
     virtual std::string CommandLineArguments() = 0;
     virtual std::string ModulePath() = 0;
+    // The path made full against the current directory as it is now.
+    virtual std::string FullPath(std::string_view path) = 0;
     virtual std::string LoadString(int id) = 0;
     // The chosen file's full path, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) = 0;
     virtual void OpenHelp(std::string_view helpFile, int contextId) = 0;
-    // Writes a file beside the target and moves it over the target only once every byte is
-    // written, so that the target is never left half-written; false when that fails.
+    // Writes a file of a new name beside the target and moves it over the target only once every
+    // byte is written, so that the target is never left half-written and no other file is
+    // touched; false when that fails, with the new file gone again.
     virtual bool ReplaceFileContents(std::string_view path, std::string_view bytes) = 0;
 
     virtual int ReadProfileInt(std::string_view section, std::string_view key,

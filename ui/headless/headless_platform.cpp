@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
+
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "ui/headless/code_page_1252.h"
 #include "ui/headless/dialog_template.h"
@@ -45,28 +49,50 @@ void HeadlessPlatform::AddLoadableLibrary(const std::string& path) {
     loadableLibraries_.insert(Folded(path));
 }
 
+void HeadlessPlatform::CloseHost() {
+    hostClosed_ = true;
+    if (foreground_ == kHostWindow) {
+        foreground_ = 0;
+    }
+}
+
 WindowHandle HeadlessPlatform::ForegroundWindow() {
     return foreground_;
 }
 
+bool HeadlessPlatform::WindowExists(WindowHandle window) {
+    return window == kHostWindow && hostPresent_ && !hostClosed_;
+}
+
 bool HeadlessPlatform::HasChildControl(WindowHandle window, int id) {
-    return window == kHostWindow && hostHasLimitControl_ && id == 1008;
+    return WindowExists(window) && hostHasLimitControl_ && id == 1008;
 }
 
 void HeadlessPlatform::EnableWindow(WindowHandle window, bool enable) {
-    if (window == kHostWindow) {
+    if (WindowExists(window)) {
         hostEnabled_ = enable;
     }
 }
 
 void HeadlessPlatform::SetForegroundWindow(WindowHandle window) {
-    foreground_ = window;
+    if (window != kHostWindow || WindowExists(window)) {
+        foreground_ = window;
+    }
 }
 
 void HeadlessPlatform::PostCommand(WindowHandle window, int commandId) {
-    if (window == kHostWindow) {
+    if (WindowExists(window)) {
         posted_.push_back({commandId, hostEnabled_});
     }
+}
+
+std::string HeadlessPlatform::FullPath(std::string_view path) {
+    if (path.empty() || path.front() == '/') {
+        return std::string(path);
+    }
+    const std::string directory =
+        currentDirectory_.empty() ? std::filesystem::current_path().string() : currentDirectory_;
+    return directory + '/' + std::string(path);
 }
 
 std::string HeadlessPlatform::LoadString(int id) {
@@ -74,7 +100,17 @@ std::string HeadlessPlatform::LoadString(int id) {
 }
 
 std::optional<std::string> HeadlessPlatform::ChooseFileToOpen(const FileOpenRequest& request) {
-    return user_.OnFileOpen(request);
+    // The real dialog cannot be created for an owner that has gone, and reports that as Cancel.
+    if (request.owner == kHostWindow && !WindowExists(request.owner)) {
+        return std::nullopt;
+    }
+    std::optional<std::string> chosen = user_.OnFileOpen(request);
+    // Without OFN_NOCHANGEDIR the dialog leaves the chosen file's folder current.
+    if (chosen) {
+        const std::string full = FullPath(*chosen);
+        currentDirectory_ = std::filesystem::path(full).parent_path().string();
+    }
+    return chosen;
 }
 
 void HeadlessPlatform::OpenHelp(std::string_view helpFile, int contextId) {
@@ -82,18 +118,26 @@ void HeadlessPlatform::OpenHelp(std::string_view helpFile, int contextId) {
 }
 
 bool HeadlessPlatform::ReplaceFileContents(std::string_view path, std::string_view bytes) {
-    const std::string target(path);
-    const std::string temporary = target + ".partial";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush()) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
+    // A relative path is taken against the current directory as it is now, as Windows does.
+    const std::string target = FullPath(path);
+    const auto slash = target.rfind('/');
+    if (slash == std::string::npos) {
+        return false;
     }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    std::string temporary = target.substr(0, slash + 1) + ".faximport-XXXXXX";
+    const int file = ::mkstemp(temporary.data());
+    if (file < 0) {
+        return false;
+    }
+    bool written = ::fchmod(file, 0644) == 0;
+    while (written && !bytes.empty()) {
+        const ssize_t done = ::write(file, bytes.data(), bytes.size());
+        written = done > 0;
+        bytes.remove_prefix(written ? static_cast<std::size_t>(done) : 0);
+    }
+    written = ::fsync(file) == 0 && written;
+    if (::close(file) != 0 || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return false;
     }
     return true;

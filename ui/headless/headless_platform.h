@@ -35,20 +35,25 @@ class HeadlessPlatform : public Platform {
     // The value's data as stored, with or without its terminator.
     void SetMachineRegistryDefault(const std::string& keyPath, std::string value);
     void AddLoadableLibrary(const std::string& path);
+    // The host window goes away, as when the user closes the host application.
+    void CloseHost();
 
     // What the host saw.
+    bool HostClosed() const { return hostClosed_; }
     bool HostEnabled() const { return hostEnabled_; }
     bool HostInForeground() const { return hostPresent_ && foreground_ == kHostWindow; }
     const std::vector<PostedCommand>& PostedCommands() const { return posted_; }
     const std::vector<HelpRequest>& HelpRequests() const { return help_; }
 
     WindowHandle ForegroundWindow() override;
+    bool WindowExists(WindowHandle window) override;
     bool HasChildControl(WindowHandle window, int id) override;
     void EnableWindow(WindowHandle window, bool enable) override;
     void SetForegroundWindow(WindowHandle window) override;
     void PostCommand(WindowHandle window, int commandId) override;
     std::string CommandLineArguments() override { return arguments_; }
     std::string ModulePath() override { return modulePath_; }
+    std::string FullPath(std::string_view path) override;
     std::string LoadString(int id) override;
     std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) override;
     void OpenHelp(std::string_view helpFile, int contextId) override;
@@ -64,6 +69,10 @@ class HeadlessPlatform : public Platform {
     bool hostPresent_ = true;
     bool hostHasLimitControl_ = false;
     bool hostEnabled_ = true;
+    bool hostClosed_ = false;
+    // The process's current directory, which the file-open dialog changes as the real one does;
+    // empty until then.
+    std::string currentDirectory_;
     WindowHandle foreground_ = kHostWindow;
     std::string arguments_;
     std::string modulePath_ = "C:\\Program Files\\FaxImport\\faximport.exe";
