@@ -24,6 +24,7 @@ inline constexpr int kKeyDelete = 46;
 inline constexpr int kKeyDefaultAction = -1;
 inline constexpr int kKeyHandled = -2;
 
-inline constexpr int kListError = -1;  // LB_ERR, CB_ERR
+inline constexpr int kListError = -1;       // LB_ERR, CB_ERR
+inline constexpr int kListErrorSpace = -2;  // LB_ERRSPACE, CB_ERRSPACE: out of memory
 
 }  // namespace ui

@@ -1,9 +1,12 @@
 #include "ui/headless/headless_backend.h"
 
 #include <algorithm>
+#include <new>
+#include <numeric>
 #include <string>
 
 #include "ui/headless/collation.h"
+#include "ui/headless/sorted_insertion.h"
 
 namespace ui::headless {
 
@@ -20,26 +23,6 @@ bool IsValidIndex(const ControlState& list, int index) {
 void ScrollTo(ControlState& list, int index) {
     const int lastTop = std::max(0, static_cast<int>(list.items.size()) - list.visibleRows);
     list.topIndex = std::clamp(index, 0, lastTop);
-}
-
-// Where LB_ADDSTRING puts a text into a sorted box: the binary search of the real control, which
-// stops at the first equal item it probes.
-int SortedPosition(const ControlState& list, std::string_view text) {
-    int low = 0;
-    int high = static_cast<int>(list.items.size());
-    while (low != high) {
-        const int middle = (low + high) / 2;
-        const int order = CompareItemTexts(list.items[middle].text, text);
-        if (order == 0) {
-            return middle;
-        }
-        if (order > 0) {
-            high = middle;
-        } else {
-            low = middle + 1;
-        }
-    }
-    return high;
 }
 
 }  // namespace
@@ -160,9 +143,19 @@ void HeadlessBackend::ResetContent(WindowHandle dialog, int id, ListKind kind) {
 
 int HeadlessBackend::AddString(WindowHandle dialog, int id, ListKind kind, std::string_view text) {
     ControlState& list = List(dialog, id, kind);
+    if (list.items.size() >= listItemLimit_) {
+        return kListErrorSpace;
+    }
     const int index =
-        list.IsSorted() ? SortedPosition(list, text) : static_cast<int>(list.items.size());
-    list.items.insert(list.items.begin() + index, ListItem{std::string(text)});
+        list.IsSorted() ? SortedPosition(
+                              static_cast<int>(list.items.size()),
+                              [&](int at) -> std::string_view { return list.items[at].text; }, text)
+                        : static_cast<int>(list.items.size());
+    try {
+        list.items.insert(list.items.begin() + index, ListItem{std::string(text)});
+    } catch (const std::bad_alloc&) {
+        return kListErrorSpace;
+    }
     if (list.currentSelection >= index) {
         ++list.currentSelection;
     }
@@ -170,9 +163,44 @@ int HeadlessBackend::AddString(WindowHandle dialog, int id, ListKind kind, std::
 }
 
 bool HeadlessBackend::AddItems(WindowHandle dialog, int id, std::span<const ListEntry> entries) {
-    for (const ListEntry& entry : entries) {
-        const int index = AddString(dialog, id, ListKind::ListBox, entry.text);
-        SetItemData(dialog, id, ListKind::ListBox, index, entry.data);
+    ControlState& list = List(dialog, id, ListKind::ListBox);
+    if (entries.size() > listItemLimit_ - std::min(listItemLimit_, list.items.size())) {
+        return false;
+    }
+    // One insertion after another, each where the control's binary search puts it, but worked
+    // out for all of them first so that the items are moved once.
+    try {
+        std::vector<std::string_view> texts;
+        texts.reserve(entries.size());
+        for (const ListEntry& entry : entries) {
+            texts.push_back(entry.text);
+        }
+        std::vector<std::uint32_t> order;
+        if (list.IsSorted()) {
+            order = SortedInsertionOrder(list.items, texts);
+        } else {
+            order.resize(list.items.size() + entries.size());
+            std::iota(order.begin(), order.end(), 0u);
+        }
+        std::vector<ListItem> items;
+        items.reserve(order.size());
+        const std::size_t existing = list.items.size();
+        int currentSelection = -1;
+        for (const std::uint32_t from : order) {
+            if (from < existing) {
+                if (static_cast<int>(from) == list.currentSelection) {
+                    currentSelection = static_cast<int>(items.size());
+                }
+                items.push_back(list.items[from]);
+            } else {
+                const ListEntry& entry = entries[from - existing];
+                items.push_back(ListItem{std::string(entry.text), entry.data});
+            }
+        }
+        list.items = std::move(items);
+        list.currentSelection = currentSelection;
+    } catch (const std::bad_alloc&) {
+        return false;
     }
     return true;
 }
@@ -334,6 +362,10 @@ void HeadlessBackend::SetRedraw(WindowHandle dialog, int id, bool) {
 MessageAnswer HeadlessBackend::ShowMessage(WindowHandle owner, std::string_view text,
                                            std::string_view caption, MessageIcon icon,
                                            MessageButtons buttons) {
+    // MessageBox fails for an owner that has gone; the box is never seen.
+    if (closedOutside_.contains(owner)) {
+        return MessageAnswer::Cancel;
+    }
     return user_.OnMessage(
         MessageRequest{owner, std::string(text), std::string(caption), icon, buttons});
 }

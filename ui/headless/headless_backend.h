@@ -1,7 +1,9 @@
 #pragma once
 
+#include <limits>
 #include <map>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -22,6 +24,11 @@ class ActionRefused : public std::runtime_error {
 class HeadlessBackend : public Backend {
   public:
     explicit HeadlessBackend(HeadlessUser& user) : user_(user) {}
+
+    // A window of another process that has gone: a message box it would own cannot be shown.
+    void OutsideWindowClosed(WindowHandle window) { closedOutside_.insert(window); }
+    // List boxes answer LB_ERRSPACE once they hold this many items, as when memory runs out.
+    void LimitListItems(std::size_t items) { listItemLimit_ = items; }
 
     int RunModal(Dialog& dialog) override;
     void EndDialog(WindowHandle dialog, int code) override;
@@ -97,6 +104,8 @@ class HeadlessBackend : public Backend {
     std::vector<WindowHandle> modalStack_;
     WindowHandle nextHandle_ = 0x100;
     WindowHandle foreground_ = 0;
+    std::set<WindowHandle> closedOutside_;
+    std::size_t listItemLimit_ = std::numeric_limits<std::size_t>::max();
 };
 
 }  // namespace ui::headless
