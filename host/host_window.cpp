@@ -55,6 +55,11 @@ HostWindow::~HostWindow() {
     DestroyWindow(window_);
 }
 
+void HostWindow::Close() {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
 void HostWindow::CreateChildren() {
     Child(window_, L"BUTTON", L"Import...", BS_PUSHBUTTON | WS_TABSTOP, kImportButtonId, 12, 12,
           100, 26);

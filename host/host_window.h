@@ -22,6 +22,9 @@ class HostWindow {
     HostWindow& operator=(const HostWindow&) = delete;
 
     HWND handle() const { return window_; }
+    // The user closes the host application's window while the tool runs.
+    void Close();
+    bool IsOpen() const { return IsWindow(window_) != FALSE; }
     void SetLimit(bool limit);
     // The file whose records are listed when the tool's command arrives.
     void SetResultPath(const std::string& path) { resultPath_ = path; }

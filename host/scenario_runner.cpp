@@ -237,7 +237,7 @@ class ScenarioRun {
             if (found != wanted)
                 return Fail(s, {wanted, found});
         }
-        if (host_ && IsWindowEnabled(host_->handle())) {
+        if (host_ && host_->IsOpen() && IsWindowEnabled(host_->handle())) {
             return Fail(s, {"the host window disabled while the tool's windows are up",
                             "the host window enabled"});
         }
@@ -299,6 +299,13 @@ class ScenarioRun {
             report_.Step(s);
             return true;
         }
+        if (s.verb == "close-host") {
+            if (!host_ || !host_->IsOpen())
+                return Fail(s, {"a host window to close", "none"});
+            host_->Close();
+            report_.Step(s);
+            return true;
+        }
         report_.Step(s);
         std::string dumped;
         if (auto problem = PerformAction(dialog, s, dumped))
@@ -331,7 +338,7 @@ class ScenarioRun {
     }
 
     bool CheckHostAtEnd() {
-        if (!host_)
+        if (!host_ || !host_->IsOpen())
             return true;
         const std::string what = "the end of the run";
         if (!IsWindowEnabled(host_->handle())) {
@@ -362,6 +369,8 @@ class ScenarioRun {
         } else {
             log.hadHost = false;
         }
+        if (auto mismatch = scenario::CheckSetupFile(s, scenario_.setup, directory_.path()))
+            return Fail(s, *mismatch);
         if (auto mismatch = scenario::CheckAfterRun(s, log, result, original_))
             return Fail(s, *mismatch);
         return true;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <filesystem>
+
 namespace host {
 
 std::string TempFolder() {
@@ -34,17 +36,8 @@ void WorkDirectory::Create(bool keep) {
 WorkDirectory::~WorkDirectory() {
     if (!ok_ || keep_)
         return;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path_ + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                DeleteFileA((path_ + found.cFileName).c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path_.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }
 
 }  // namespace host

@@ -97,7 +97,8 @@ class ParseError : public std::runtime_error {
 Scenario ParseScenarioFile(const std::string& path);
 Scenario ParseScenarioText(std::string_view text, const std::string& path);
 
-// Replaces every "{dir}" by dir (which ends with its separator).
+// Replaces every "{dir}" by dir (which ends with its separator), then "{fill:N}" by as many "x"
+// as make the word N characters long.
 std::string ReplaceDir(std::string_view word, std::string_view dir);
 // A word as a scenario would write it: quoted and escaped when it needs to be.
 std::string QuoteWord(std::string_view word);

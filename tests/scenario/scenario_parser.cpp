@@ -157,6 +157,14 @@ class Parser {
         scenario_.setup.files.push_back({line, name, std::move(bytes)});
     }
 
+    bool SetsUpFile(const std::string& name) const {
+        for (const FileSetup& file : scenario_.setup.files) {
+            if (file.name == name)
+                return true;
+        }
+        return false;
+    }
+
     void Once(const Statement& s, const std::string& key) {
         if (!seen_.insert(key).second)
             throw ParseError(s.line, key + " is given twice");
@@ -430,13 +438,14 @@ class Parser {
             {"dblclick", 2, 2, "dblclick ID TEXT"},
             {"key", 2, 2, "key ID enter|escape|delete"},
             {"close", 0, 0, "close"},
+            {"close-host", 0, 0, "close-host"},
             {"dump", 1, 1, "dump ID"},
         };
         for (const Form& form : forms) {
             if (s.verb != form.verb)
                 continue;
             RequireCount(s, form.min, form.max, form.usage);
-            if (s.verb == "see-title" || s.verb == "close")
+            if (s.verb == "see-title" || s.verb == "close" || s.verb == "close-host")
                 return;
             RequireControlId(s);
             if (s.verb == "see-checked" || s.verb == "see-visible" || s.verb == "see-enabled" ||
@@ -458,7 +467,7 @@ class Parser {
         const char* usage =
             "expect command 1022|1028|none, expect result none|unchanged|count N, "
             "expect record K name TEXT fax TEXT, expect field K FIELD VALUE or "
-            "expect bytes K|file OFFSET HEX...";
+            "expect bytes K|file OFFSET HEX... or expect file NAME unchanged";
         if (s.words.empty())
             throw ParseError(s.line, std::string("usage: ") + usage);
         const std::string& what = s.words[0];
@@ -484,6 +493,11 @@ class Parser {
             if (!FindSpeedDialField(s.words[2])) {
                 throw ParseError(s.line, "unknown speed-dial field " + s.words[2]);
             }
+        } else if (what == "file") {
+            RequireCount(s, 3, 3, usage);
+            RequireChoice(s, 2, {"unchanged"}, usage);
+            if (!SetsUpFile(s.words[1]))
+                throw ParseError(s.line, "no file " + s.words[1] + " in the setup");
         } else if (what == "bytes") {
             RequireCount(s, 4, 100000, usage);
             if (s.words[1] != "file")
@@ -505,6 +519,23 @@ class Parser {
     bool haveDialog_ = false;
     bool afterRun_ = false;
 };
+
+// "{fill:N}" becomes as many "x" as make the whole word N characters long, so that a path can
+// have an exact length whatever the length of the runner's directory.
+std::string FillToLength(std::string word) {
+    static constexpr std::string_view kFill = "{fill:";
+    const size_t start = word.find(kFill);
+    const size_t end = start == std::string::npos ? start : word.find('}', start);
+    if (end == std::string::npos)
+        return word;
+    const std::string digits = word.substr(start + kFill.size(), end - start - kFill.size());
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+        return word;
+    const size_t wanted = std::stoul(digits);
+    word.erase(start, end + 1 - start);
+    word.insert(start, wanted > word.size() ? wanted - word.size() : 0, 'x');
+    return word;
+}
 
 }  // namespace
 
@@ -536,7 +567,7 @@ std::string ReplaceDir(std::string_view word, std::string_view dir) {
         pos = hit + kDir.size();
     }
     replaced.append(word.substr(pos));
-    return replaced;
+    return FillToLength(std::move(replaced));
 }
 
 std::string QuoteWord(std::string_view word) {

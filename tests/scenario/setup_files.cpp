@@ -1,5 +1,6 @@
 #include "tests/scenario/setup_files.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -21,7 +22,11 @@ std::string PathInDir(const std::string& word, const std::string& dir) {
 
 bool WriteSetupFiles(const Setup& setup, const std::string& dir) {
     for (const FileSetup& file : setup.files) {
-        std::ofstream out(PathInDir(file.name, dir), std::ios::binary | std::ios::trunc);
+        const std::filesystem::path path(PathInDir(file.name, dir));
+        // A name with a folder in it makes that folder.
+        std::error_code ignored;
+        std::filesystem::create_directories(path.parent_path(), ignored);
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
         if (!out)
             return false;
@@ -33,6 +38,24 @@ std::string ResultPath(const Setup& setup, const std::string& dir) {
     const std::string args = ReplaceDir(setup.args, dir);
     const std::string first = args.substr(0, args.find(' '));
     return first.empty() ? first : PathInDir(first, dir);
+}
+
+std::optional<Mismatch> CheckSetupFile(const Statement& statement, const Setup& setup,
+                                       const std::string& dir) {
+    if (statement.verb != "expect" || statement.words.size() != 3 || statement.words[0] != "file")
+        return std::nullopt;
+    const std::string& name = statement.words[1];
+    for (const FileSetup& file : setup.files) {
+        if (file.name != name)
+            continue;
+        const std::optional<std::string> now = ReadFileBytes(PathInDir(name, dir));
+        if (now == file.bytes)
+            return std::nullopt;
+        return Mismatch{
+            "file " + QuoteWord(name) + " unchanged",
+            now ? "changed, " + std::to_string(now->size()) + " bytes" : "no such file"};
+    }
+    return Mismatch{"file " + QuoteWord(name) + " unchanged", "no such file in the setup"};
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/scenario/scenario.h"
+#include "tests/scenario/window_state.h"
 
 namespace scenario {
 
@@ -18,6 +19,11 @@ bool WriteSetupFiles(const Setup& setup, const std::string& dir);
 // The result-file path the tool takes from its arguments: the first word up to the first blank,
 // empty when the arguments are empty or start with a blank.
 std::string ResultPath(const Setup& setup, const std::string& dir);
+
+// `expect file NAME unchanged`: the file that the setup created is byte for byte as it was.
+// Nothing for any other statement.
+std::optional<Mismatch> CheckSetupFile(const Statement& statement, const Setup& setup,
+                                       const std::string& dir);
 
 // A file's whole content; nothing when it does not exist or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path);

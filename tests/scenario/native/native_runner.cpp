@@ -60,7 +60,7 @@ void SetUpMachine(const Setup& setup, const std::string& dir,
 
 void CheckHostAtEnd(const Setup& setup, const ui::headless::HeadlessPlatform& platform,
                     const ScenarioUser& user) {
-    if (setup.host == HostKind::None) {
+    if (setup.host == HostKind::None || platform.HostClosed()) {
         return;
     }
     if (!platform.HostEnabled()) {
@@ -95,6 +95,8 @@ void CheckAfterRunStatements(const Scenario& scenario, const std::string& dir,
         }
         if (statement.verb == "dump") {
             report.Output(DumpResult(result));
+        } else if (const auto mismatch = CheckSetupFile(statement, scenario.setup, dir)) {
+            user.Fail(&statement, mismatch->expected, mismatch->found);
         } else if (const auto mismatch = CheckAfterRun(statement, host, result, original)) {
             user.Fail(&statement, mismatch->expected, mismatch->found);
         }

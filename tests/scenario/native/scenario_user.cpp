@@ -124,7 +124,8 @@ const Statement& ScenarioUser::TakeWindowStep(const std::string& verb, const std
 }
 
 void ScenarioUser::CheckHostDisabled(const Statement& statement) const {
-    if (scenario_.setup.host != HostKind::None && platform_->HostEnabled()) {
+    if (scenario_.setup.host != HostKind::None && !platform_->HostClosed() &&
+        platform_->HostEnabled()) {
         Fail(&statement, "the host window disabled while the tool's windows are up",
              "it was enabled");
     }
@@ -211,6 +212,12 @@ void ScenarioUser::Act(const Statement& statement, ui::WindowHandle dialog) {
                                                : ui::kKeyDelete);
         } else if (verb == "close") {
             backend.ClickCloseBox(dialog);
+        } else if (verb == "close-host") {
+            if (!platform_->WindowExists(ui::headless::HeadlessPlatform::kHostWindow)) {
+                Fail(&statement, "a host window to close", "none");
+            }
+            platform_->CloseHost();
+            backend.OutsideWindowClosed(ui::headless::HeadlessPlatform::kHostWindow);
         } else {
             Fail(&statement, FormatStatement(statement), "a statement that is no action");
         }
