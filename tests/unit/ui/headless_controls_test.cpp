@@ -79,6 +79,62 @@ TEST_F(HeadlessControlsTest, SortedListBoxInsertsInTheControlsOwnOrder) {
     });
 }
 
+// Texts that the collation often finds equal, so that where an equal item is probed matters.
+std::vector<std::string> CrowdedTexts(int count) {
+    static const char* const kTexts[] = {"1", "01", "a",  "A",     "b",
+                                         "B", "1a", "1A", "co-op", "coop"};
+    std::vector<std::string> texts;
+    unsigned seed = 7;
+    for (int i = 0; i < count; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        texts.push_back(kTexts[(seed >> 16) % std::size(kTexts)]);
+    }
+    return texts;
+}
+
+std::vector<std::pair<std::string, std::intptr_t>> Contents(
+    const ui::headless::ControlState& list) {
+    std::vector<std::pair<std::string, std::intptr_t>> contents;
+    for (const auto& item : list.items) {
+        contents.emplace_back(item.text, item.data);
+    }
+    return contents;
+}
+
+TEST_F(HeadlessControlsTest, AddingManyItemsPlacesThemAsAddingThemOneByOne) {
+    const std::vector<std::string> texts = CrowdedTexts(5000);
+    const std::size_t before = 700;  // already in the box when the rest come in one call
+    std::vector<std::pair<std::string, std::intptr_t>> oneByOne;
+    WithDialog(kSpeedDialPickerTemplate, [&](RecordingDialog& d, HeadlessBackend& b, auto h) {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            d.source.SetItemData(d.source.AddString(texts[i]), static_cast<std::intptr_t>(i));
+        }
+        oneByOne = Contents(b.FindControl(h, 1004));
+    });
+    WithDialog(kSpeedDialPickerTemplate, [&](RecordingDialog& d, HeadlessBackend& b, auto h) {
+        for (std::size_t i = 0; i < before; ++i) {
+            d.source.SetItemData(d.source.AddString(texts[i]), static_cast<std::intptr_t>(i));
+        }
+        std::vector<ui::ListEntry> rest;
+        for (std::size_t i = before; i < texts.size(); ++i) {
+            rest.push_back({texts[i], static_cast<std::intptr_t>(i)});
+        }
+        EXPECT_TRUE(d.source.AddItems(rest));
+        EXPECT_EQ(Contents(b.FindControl(h, 1004)), oneByOne);
+    });
+}
+
+TEST_F(HeadlessControlsTest, AListOutOfMemoryAnswersErrSpace) {
+    backend_.LimitListItems(2);
+    WithDialog(kSpeedDialPickerTemplate, [](RecordingDialog& d, HeadlessBackend&, auto) {
+        const ui::ListEntry three[] = {{"1", 1}, {"2", 2}, {"3", 3}};
+        EXPECT_FALSE(d.source.AddItems(three));
+        EXPECT_EQ(d.source.AddString("1"), 0);
+        EXPECT_EQ(d.source.AddString("2"), 1);
+        EXPECT_EQ(d.source.AddString("3"), ui::kListErrorSpace);
+    });
+}
+
 TEST_F(HeadlessControlsTest, FindStringSearchesAfterTheStartAndWraps) {
     WithDialog(kRecipientPickerTemplate, [](RecordingDialog& d, HeadlessBackend&, auto) {
         for (const char* text : {"Smith", "sam", "Tom", "SMALL"}) {
