@@ -11,17 +11,17 @@ using recipients::ImportCounters;
 using recipients::RecipientCollection;
 
 bool AddressBookSource::OpenMessagingAddressBook() {
-    const MessagingOpen opened = connection_.OpenMessaging(context_.hostWindow);
+    const MessagingOpen opened = connection_.OpenMessaging(context_.LiveHostWindow());
     if (opened == MessagingOpen::LibraryMissing) {
         context_.backend.ShowMessage(
-            context_.hostWindow, "A required .DLL file, MAPI32.DLL, was not found.",
+            context_.LiveHostWindow(), "A required .DLL file, MAPI32.DLL, was not found.",
             "Start MAPI Subsystem Error", ui::MessageIcon::Error, ui::MessageButtons::Ok);
     }
     return opened == MessagingOpen::Opened;
 }
 
 void AddressBookSource::CloseMessagingAddressBook() {
-    connection_.CloseMessaging(context_.hostWindow);
+    connection_.CloseMessaging(context_.LiveHostWindow());
 }
 
 bool AddressBookSource::OpenWabAddressBook(const std::string& path) {
@@ -39,7 +39,7 @@ void AddressBookSource::ImportFromAddressDialog(RecipientCollection& collection,
     if (book == nullptr) {
         return;
     }
-    const std::unique_ptr<EntryList> chosen = book->Address(context_.hostWindow);
+    const std::unique_ptr<EntryList> chosen = book->Address(context_.LiveHostWindow());
     if (chosen && chosen->Count() > 0) {
         addressbook::AddressBookWalk(*book, collection, counters)
             .ImportChosenEntries(*chosen, context_.backend);

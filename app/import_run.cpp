@@ -1,5 +1,7 @@
 #include "app/import_run.h"
 
+#include <new>
+
 #include "app/confirmation_dialog.h"
 #include "app/reader_error_messages.h"
 #include "app/result_file.h"
@@ -34,7 +36,7 @@ class HostHandback {
         : context_(context), sources_(sources) {}
     ~HostHandback() {
         sources_.ReleaseSpeedDialRecords();
-        const ui::WindowHandle host = context_.hostWindow;
+        const ui::WindowHandle host = context_.LiveHostWindow();
         if (host != 0) {
             context_.platform.EnableWindow(host, true);
             context_.platform.SetForegroundWindow(host);
@@ -55,7 +57,8 @@ class HostHandback {
 
 void ShowRunMessage(ImportContext& context, std::string_view text, std::string_view caption,
                     ui::MessageIcon icon) {
-    context.backend.ShowMessage(context.hostWindow, text, caption, icon, ui::MessageButtons::Ok);
+    context.backend.ShowMessage(context.LiveHostWindow(), text, caption, icon,
+                                ui::MessageButtons::Ok);
 }
 
 void ImportFromWab(ImportContext& context, SourceReaders& sources, const std::string& path,
@@ -87,54 +90,29 @@ void ReadFileSource(ImportContext& context, SourceReaders& sources, const std::s
     counters.rejectedCount = rejected;
 }
 
+// False when the file could not be written, or its bytes not even put together.
+bool WriteResultFile(ImportContext& context, SourceReaders& sources, const std::string& resultPath,
+                     RecipientCollection& collection, SourceKind kind) {
+    try {
+        return context.platform.ReplaceFileContents(resultPath,
+                                                    BuildResultFile(collection, kind, sources));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 void WriteResult(ImportContext& context, SourceReaders& sources, const std::string& resultPath,
                  RecipientCollection& collection, SourceKind kind) {
-    const std::string bytes = BuildResultFile(collection, kind, sources);
-    if (!context.platform.ReplaceFileContents(resultPath, bytes)) {
+    if (!WriteResultFile(context, sources, resultPath, collection, kind)) {
         ShowRunMessage(context,
                        FillText("Fail to write %s.\nNo entry has been imported.", resultPath),
                        kRunCaption, ui::MessageIcon::Error);
     }
 }
 
-}  // namespace
-
-std::string ResultPathFromArguments(std::string_view arguments) {
-    if (arguments.empty() || arguments.front() == ' ') {
-        return {};
-    }
-    if (arguments.front() == '"') {
-        const auto closing = arguments.find('"', 1);
-        return std::string(arguments.substr(
-            1, closing == std::string_view::npos ? std::string_view::npos : closing - 1));
-    }
-    return std::string(arguments.substr(0, arguments.find(' ')));
-}
-
-std::string HelpFilePathBeside(std::string_view modulePath) {
-    const auto slash = modulePath.rfind('\\');
-    const std::string_view folder =
-        slash == std::string_view::npos ? std::string_view() : modulePath.substr(0, slash + 1);
-    return std::string(folder) + "VORDAL.HLP";
-}
-
-void ImportRun(ImportContext& context, SourceReaders& sources) {
-    RecipientCollection collection;
-    ImportCounters counters;
-    ui::Platform& platform = context.platform;
-
-    context.hostWindow = platform.ForegroundWindow();
-    if (context.hostWindow != 0) {
-        collection.limit = platform.HasChildControl(context.hostWindow, kLimitControl)
-                               ? recipients::kHostRecipientLimit
-                               : 0;
-        platform.EnableWindow(context.hostWindow, false);
-    }
-    HostHandback handback(context, sources);
-
-    const std::string resultPath = ResultPathFromArguments(platform.CommandLineArguments());
-    context.helpFilePath = HelpFilePathBeside(platform.ModulePath());
-
+void ImportChosenSource(ImportContext& context, SourceReaders& sources, HostHandback& handback,
+                        RecipientCollection& collection, ImportCounters& counters,
+                        const std::string& resultPath) {
     SourceSelectionDialog selection(context);
     const int chosen = selection.DoModal();
     handback.SetKind(chosen);
@@ -180,6 +158,56 @@ void ImportRun(ImportContext& context, SourceReaders& sources) {
     if (confirmation.DoModal() == ui::kIdOk && !resultPath.empty()) {
         WriteResult(context, sources, resultPath, collection, kind);
     } else {
+        ShowRunMessage(context, kNoEntry, kRunCaption, ui::MessageIcon::Warning);
+    }
+}
+
+}  // namespace
+
+std::string ResultPathFromArguments(std::string_view arguments) {
+    if (arguments.empty() || arguments.front() == ' ') {
+        return {};
+    }
+    if (arguments.front() == '"') {
+        const auto closing = arguments.find('"', 1);
+        return std::string(arguments.substr(
+            1, closing == std::string_view::npos ? std::string_view::npos : closing - 1));
+    }
+    return std::string(arguments.substr(0, arguments.find(' ')));
+}
+
+std::string HelpFilePathBeside(std::string_view modulePath) {
+    const auto slash = modulePath.rfind('\\');
+    const std::string_view folder =
+        slash == std::string_view::npos ? std::string_view() : modulePath.substr(0, slash + 1);
+    return std::string(folder) + "VORDAL.HLP";
+}
+
+void ImportRun(ImportContext& context, SourceReaders& sources) {
+    RecipientCollection collection;
+    ImportCounters counters;
+    ui::Platform& platform = context.platform;
+
+    context.hostWindow = platform.ForegroundWindow();
+    if (context.hostWindow != 0) {
+        collection.limit = platform.HasChildControl(context.hostWindow, kLimitControl)
+                               ? recipients::kHostRecipientLimit
+                               : 0;
+        platform.EnableWindow(context.hostWindow, false);
+    }
+    HostHandback handback(context, sources);
+
+    // Made full now: the file dialog changes the current directory.
+    const std::string resultArgument = ResultPathFromArguments(platform.CommandLineArguments());
+    const std::string resultPath =
+        resultArgument.empty() ? resultArgument : platform.FullPath(resultArgument);
+    context.helpFilePath = HelpFilePathBeside(platform.ModulePath());
+
+    // The readers answer memory running out with their own message; anywhere else it ends the
+    // run with nothing written, and the user is told so.
+    try {
+        ImportChosenSource(context, sources, handback, collection, counters, resultPath);
+    } catch (const std::bad_alloc&) {
         ShowRunMessage(context, kNoEntry, kRunCaption, ui::MessageIcon::Warning);
     }
 }

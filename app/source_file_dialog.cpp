@@ -55,7 +55,7 @@ std::optional<std::string> ChooseSourceFile(ImportContext& context, SourceKind k
         default:
             return std::nullopt;
     }
-    request.owner = context.hostWindow;
+    request.owner = context.LiveHostWindow();
     request.filters = FilterList(context.platform.LoadString(filterString));
     request.flags = kOpenFlags;
     return context.platform.ChooseFileToOpen(request);

@@ -13,6 +13,15 @@ struct ImportContext {
     ImportContext(ui::Backend& backend, ui::Platform& platform)
         : backend(backend), platform(platform) {}
 
+    // The host window while it is still there, and 0 once it has gone: the host is another
+    // process, and a window owned by a window that has gone cannot be shown.
+    ui::WindowHandle LiveHostWindow() {
+        if (hostWindow != 0 && !platform.WindowExists(hostWindow)) {
+            hostWindow = 0;
+        }
+        return hostWindow;
+    }
+
     ui::Backend& backend;
     ui::Platform& platform;
     ui::WindowHandle hostWindow = 0;

@@ -19,7 +19,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::Not;
 
-constexpr ui::WindowHandle kHost = 0x1234;
+constexpr ui::WindowHandle kHost = ui::headless::HeadlessPlatform::kHostWindow;
 
 class AddressBookSourceTest : public ::testing::Test, protected MemoryBookFixture {
   protected:
