@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "recipients/entry_index.h"
+
 namespace recipients {
 
 // Ordered list of byte strings in the system's ANSI code page.
@@ -20,6 +22,9 @@ struct RecipientCollection {
     TextList relayFaxTexts;
     TextList fCodeTexts;
     TextList commModeTexts;
+    // Finds an entry text among entries without reading them all; entries may only grow
+    // between its questions, or be emptied.
+    EntryIndex entryIndex;
 };
 
 }  // namespace recipients

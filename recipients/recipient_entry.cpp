@@ -59,8 +59,7 @@ AddResult AddRecipientEntry(std::string& name, std::string& fax, RecipientCollec
     TrimBlanks(name);
     ReplaceNameBrackets(name);
     std::string entry = MakeRecipientEntry(name, fax);
-    if (std::find(collection.entries.begin(), collection.entries.end(), entry) !=
-        collection.entries.end()) {
+    if (collection.entryIndex.Contains(collection.entries, entry)) {
         return AddResult::Rejected;
     }
     if (collection.limit > 0 && collection.count == collection.limit) {
