@@ -1,5 +1,6 @@
 #include "csv/csv_reader.h"
 
+#include <new>
 #include <span>
 
 #include "csv/csv_dialect.h"
@@ -90,11 +91,19 @@ int ReadCsvImage(CsvImage& image, std::string_view path, RecipientCollection& co
 
 int ReadCsvSource(const std::string& path, RecipientCollection& collection, int& rejectedCount,
                   int kind, CsvDialogs& dialogs, ui::Platform& platform) {
-    CsvImage image;
-    if (const int loaded = image.Load(path, platform); loaded != 0) {
-        return loaded;
+    // Memory that runs out anywhere, a picker that cannot offer every candidate included, ends
+    // the read with nothing taken.
+    try {
+        CsvImage image;
+        if (const int loaded = image.Load(path, platform); loaded != 0) {
+            return loaded;
+        }
+        return ReadCsvImage(image, path, collection, rejectedCount, kind, dialogs, platform);
+    } catch (const std::bad_alloc&) {
+        collection.count = 0;
+        collection.entries.clear();
+        return recipients::kOutOfMemory;
     }
-    return ReadCsvImage(image, path, collection, rejectedCount, kind, dialogs, platform);
 }
 
 }  // namespace csv

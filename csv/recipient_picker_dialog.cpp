@@ -92,7 +92,11 @@ void RecipientPickerDialog::FillSourceList(int candidateCount) {
     for (std::size_t index = 0; index < shown; ++index) {
         entries.push_back({texts[index], static_cast<std::intptr_t>(index)});
     }
-    sourceList_.AddItems(entries);
+    // A list that cannot offer every candidate would import a part as if it were the whole:
+    // the reader reports the lack of memory instead.
+    if (!sourceList_.AddItems(entries)) {
+        throw std::bad_alloc();
+    }
 }
 
 void RecipientPickerDialog::OnOK() {
@@ -131,34 +135,58 @@ void RecipientPickerDialog::MoveSelection() {
         ShowMessage(kSelectionOutOfMemoryMessage, kCaption, ui::MessageIcon::Warning);
         return;
     }
-    selectedKeys_.reserve(selectedKeys_.size() + chosen.size());
+    // Nothing is moved when memory runs out: the keys taken for this move are given back.
+    const int before = moved;
+    std::vector<RecipientKey> keys;
     std::vector<std::string> texts;
     std::vector<std::intptr_t> data;
     bool limitReached = false;
-    for (const int item : chosen) {
-        if (limit > 0 && moved >= limit) {
-            limitReached = true;
-            break;
+    bool outOfMemory = false;
+    try {
+        keys.reserve(chosen.size());
+        texts.reserve(chosen.size());
+        data.reserve(chosen.size());
+        selectedKeys_.reserve(selectedKeys_.size() + chosen.size());
+        for (const int item : chosen) {
+            if (limit > 0 && moved >= limit) {
+                limitReached = true;
+                break;
+            }
+            const std::intptr_t itemData = sourceList_.GetItemData(item);
+            const CsvCandidate* candidate = CandidateOf(itemData);
+            if (candidate == nullptr || candidate->Fax().empty()) {
+                continue;
+            }
+            std::string text = sourceList_.GetItemText(item);
+            const RecipientKey key{candidate->Name(), candidate->Fax()};
+            if (!selectedKeys_.insert(key).second) {
+                continue;
+            }
+            keys.push_back(key);
+            texts.push_back(std::move(text));
+            data.push_back(itemData);
+            ++moved;
         }
-        const std::intptr_t itemData = sourceList_.GetItemData(item);
-        const CsvCandidate* candidate = CandidateOf(itemData);
-        if (candidate == nullptr || candidate->Fax().empty()) {
-            continue;
+        std::vector<ui::ListEntry> entries;
+        entries.reserve(texts.size());
+        for (std::size_t r = 0; r < texts.size(); ++r) {
+            entries.push_back({texts[r], data[r]});
         }
-        if (!selectedKeys_.insert({candidate->Name(), candidate->Fax()}).second) {
-            continue;
+        if (!selectedList_.AddItems(entries)) {
+            for (int item = selectedList_.GetCount() - 1; item >= before; --item) {
+                selectedList_.DeleteString(item);
+            }
+            outOfMemory = true;
         }
-        texts.push_back(sourceList_.GetItemText(item));
-        data.push_back(itemData);
-        ++moved;
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
     }
-    std::vector<ui::ListEntry> entries;
-    entries.reserve(texts.size());
-    for (std::size_t r = 0; r < texts.size(); ++r) {
-        entries.push_back({texts[r], data[r]});
-    }
-    selectedList_.AddItems(entries);
-    if (limitReached) {
+    if (outOfMemory) {
+        for (const RecipientKey& key : keys) {
+            selectedKeys_.erase(key);
+        }
+        ShowMessage(kSelectionOutOfMemoryMessage, kCaption, ui::MessageIcon::Warning);
+    } else if (limitReached) {
         ShowLimitMessage();
     }
 }

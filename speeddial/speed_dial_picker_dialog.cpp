@@ -30,6 +30,11 @@ std::string RecipientEntryOf(const SpeedDialRecord& record) {
     return MakeRecipientEntry(FieldText(record.name), FieldText(record.faxNumber));
 }
 
+// Name and fax number, which hold no NUL.
+std::string RecipientKeyOf(const SpeedDialRecord& record) {
+    return std::string(FieldText(record.name)) + '\0' + std::string(FieldText(record.faxNumber));
+}
+
 }  // namespace
 
 SpeedDialPickerDialog::SpeedDialPickerDialog(ui::Backend& backend, ui::Platform& platform,
@@ -52,6 +57,11 @@ SpeedDialPickerDialog::SpeedDialPickerDialog(ui::Backend& backend, ui::Platform&
     OnCommand(IDC_SPEED_DIAL_HELP, ui::kNotifyClicked, [this] { OpenHelp(); });
     OnVKeyToItem(IDC_SPEED_DIAL_SELECTED_LIST,
                  [this](int key, int) { return selectedList_.OnKey(key); });
+    selectedList_.SetDeleteObserver([this](int, std::intptr_t data) {
+        if (IsRecord(data)) {
+            selectedByRecipient_.erase(RecipientKeyOf(records_[static_cast<std::size_t>(data)]));
+        }
+    });
 }
 
 bool SpeedDialPickerDialog::OnInitDialog() {
@@ -60,6 +70,7 @@ bool SpeedDialPickerDialog::OnInitDialog() {
 
     selectedList_.Bind(*this, IDC_SPEED_DIAL_SELECTED_LIST);
     selectedList_.ResetContent();
+    selectedByRecipient_.clear();
     selectedList_.SetTabStops({kSelectedColumnTab});
     sourceList_.Bind(*this, IDC_SPEED_DIAL_SOURCE_LIST);
     sourceList_.ResetContent();
@@ -78,7 +89,11 @@ bool SpeedDialPickerDialog::OnInitDialog() {
     for (std::size_t i = 0; i < offered; ++i) {
         entries.push_back({collection_.speedDialNumbers[i], static_cast<std::intptr_t>(i)});
     }
-    sourceList_.AddItems(entries);
+    // A list that cannot offer every entry would import a part as if it were the whole: the
+    // reader reports the lack of memory instead.
+    if (!sourceList_.AddItems(entries)) {
+        throw std::bad_alloc();
+    }
     sourceList_.SetSel(0, true);
 
     SetTitle(std::string(speeddial::kPickerCaption) + " - " + fileName_);
@@ -127,55 +142,74 @@ void SpeedDialPickerDialog::MoveSelection() {
                     ui::MessageIcon::Warning);
         return;
     }
-    for (const int item : chosen) {
-        if (limit > 0 && selectedList_.GetCount() >= limit) {
-            ShowLimitMessage();
-            break;
+    try {
+        for (const int item : chosen) {
+            if (limit > 0 && selectedList_.GetCount() >= limit) {
+                ShowLimitMessage();
+                break;
+            }
+            const std::intptr_t data = sourceList_.GetItemData(item);
+            if (!IsRecord(data)) {
+                continue;
+            }
+            const auto r = static_cast<std::size_t>(data);
+            if (MakeRoomFor(r) && !AddSelected(item, r)) {
+                throw std::bad_alloc();
+            }
         }
-        const std::intptr_t data = sourceList_.GetItemData(item);
-        if (!IsRecord(data)) {
-            continue;
-        }
-        const auto r = static_cast<std::size_t>(data);
-        if (MakeRoomFor(r)) {
-            AddSelected(item, r);
-        }
+    } catch (const std::bad_alloc&) {
+        ShowMessage(kSelectionOutOfMemoryMessage, speeddial::kPickerCaption,
+                    ui::MessageIcon::Warning);
     }
 }
 
 bool SpeedDialPickerDialog::MakeRoomFor(std::size_t r) {
     const SpeedDialRecord& record = records_[r];
-    const int selectedCount = selectedList_.GetCount();
-    for (int item = 0; item < selectedCount; ++item) {
-        const auto o = static_cast<std::size_t>(selectedList_.GetItemData(item));
-        if (o == r) {
-            return false;
-        }
-        const SpeedDialRecord& other = records_[o];
-        if (FieldText(other.faxNumber) != FieldText(record.faxNumber) ||
-            FieldText(other.name) != FieldText(record.name)) {
-            continue;
-        }
-        const std::string question =
-            "Name :  " + std::string(FieldText(record.name)) +
-            "\nFax # :  " + std::string(FieldText(record.faxNumber)) +
-            "\n\nThe recipient already exists in the current selection.\nDo you want to "
-            "replace it?";
-        if (ShowMessage(question, speeddial::kPickerCaption, ui::MessageIcon::Question,
-                        ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes) {
-            return false;
-        }
-        selectedList_.DeleteString(item);
+    // The item found is the first one that shows record r or its recipient, since there is
+    // at most one such item.
+    const auto found = selectedByRecipient_.find(RecipientKeyOf(record));
+    if (found == selectedByRecipient_.end()) {
         return true;
     }
+    const std::size_t o = found->second;
+    if (o == r) {
+        return false;
+    }
+    const std::string question =
+        "Name :  " + std::string(FieldText(record.name)) +
+        "\nFax # :  " + std::string(FieldText(record.faxNumber)) +
+        "\n\nThe recipient already exists in the current selection.\nDo you want to "
+        "replace it?";
+    if (ShowMessage(question, speeddial::kPickerCaption, ui::MessageIcon::Question,
+                    ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes) {
+        return false;
+    }
+    selectedList_.DeleteString(SelectedItemOf(o));
+    selectedByRecipient_.erase(found);
     return true;
 }
 
-void SpeedDialPickerDialog::AddSelected(int sourceItem, std::size_t r) {
+bool SpeedDialPickerDialog::AddSelected(int sourceItem, std::size_t r) {
     const std::string line =
         sourceList_.GetItemText(sourceItem) + "\t" + RecipientEntryOf(records_[r]);
+    const auto slot = selectedByRecipient_.emplace(RecipientKeyOf(records_[r]), r).first;
     const int added = selectedList_.AddString(line);
+    if (added < 0) {
+        selectedByRecipient_.erase(slot);
+        return false;
+    }
     selectedList_.SetItemData(added, static_cast<std::intptr_t>(r));
+    return true;
+}
+
+int SpeedDialPickerDialog::SelectedItemOf(std::size_t o) const {
+    const int count = selectedList_.GetCount();
+    for (int item = 0; item < count; ++item) {
+        if (selectedList_.GetItemData(item) == static_cast<std::intptr_t>(o)) {
+            return item;
+        }
+    }
+    return ui::kListError;
 }
 
 void SpeedDialPickerDialog::ShowDetails() {

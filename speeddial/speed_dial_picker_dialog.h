@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "recipients/recipient_collection.h"
 #include "recipients/selected_list_box.h"
@@ -34,7 +35,10 @@ class SpeedDialPickerDialog : public ui::Dialog {
     void MoveSelection();
     // Whether record r may be added; may remove an equal entry the user agrees to replace.
     bool MakeRoomFor(std::size_t r);
-    void AddSelected(int sourceItem, std::size_t r);
+    // False when the selected list has no room left.
+    bool AddSelected(int sourceItem, std::size_t r);
+    // The selected list's item that shows record o.
+    int SelectedItemOf(std::size_t o) const;
     void ShowDetails();
     void OpenHelp();
     void ShowLimitMessage();
@@ -48,6 +52,9 @@ class SpeedDialPickerDialog : public ui::Dialog {
     recipients::SelectedListBox selectedList_;  // each item's data is its record index
     ui::ListBox sourceList_;
     ui::Edit typeAhead_;
+    // The record of each selected item by its recipient (name and fax number), so that "To ->"
+    // finds an equal entry without reading the selected list: no two items show one recipient.
+    std::unordered_map<std::string, std::size_t> selectedByRecipient_;
 };
 
 }  // namespace speeddial

@@ -184,23 +184,31 @@ int ParseSpeedDialImage(CsvImage& image, RecipientCollection& collection, int& r
 int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collection,
                         int& rejectedCount, SpeedDialRecords& records, SpeedDialDialogs& dialogs,
                         ui::Platform& platform) {
-    int accepted = 0;
-    {
-        CsvImage image;
-        if (const int loaded = image.Load(fileName, platform); loaded != 0) {
-            return loaded;
+    // Memory that runs out anywhere, a picker that cannot offer every entry included, ends the
+    // read with nothing taken.
+    try {
+        int accepted = 0;
+        {
+            CsvImage image;
+            if (const int loaded = image.Load(fileName, platform); loaded != 0) {
+                return loaded;
+            }
+            accepted = ParseSpeedDialImage(image, collection, rejectedCount, records);
         }
-        accepted = ParseSpeedDialImage(image, collection, rejectedCount, records);
-    }
-    if (accepted < 0) {
-        return accepted;
-    }
-    if (dialogs.PickEntries(fileName, records, collection) != ui::kIdOk) {
+        if (accepted < 0) {
+            return accepted;
+        }
+        if (dialogs.PickEntries(fileName, records, collection) == ui::kIdOk) {
+            return collection.count;
+        }
         collection.count = 0;
         collection.entries.clear();
         return 0;
+    } catch (const std::bad_alloc&) {
+        collection.count = 0;
+        collection.entries.clear();
+        return kOutOfMemory;
     }
-    return collection.count;
 }
 
 }  // namespace speeddial
