@@ -143,7 +143,7 @@ void HeadlessBackend::ResetContent(WindowHandle dialog, int id, ListKind kind) {
 
 int HeadlessBackend::AddString(WindowHandle dialog, int id, ListKind kind, std::string_view text) {
     ControlState& list = List(dialog, id, kind);
-    if (list.items.size() >= listItemLimit_) {
+    if (!ListsHaveRoom(1)) {
         return kListErrorSpace;
     }
     const int index =
@@ -164,7 +164,7 @@ int HeadlessBackend::AddString(WindowHandle dialog, int id, ListKind kind, std::
 
 bool HeadlessBackend::AddItems(WindowHandle dialog, int id, std::span<const ListEntry> entries) {
     ControlState& list = List(dialog, id, ListKind::ListBox);
-    if (entries.size() > listItemLimit_ - std::min(listItemLimit_, list.items.size())) {
+    if (!ListsHaveRoom(entries.size())) {
         return false;
     }
     // One insertion after another, each where the control's binary search puts it, but worked
@@ -357,6 +357,19 @@ void HeadlessBackend::SetTabStops(WindowHandle dialog, int id, std::span<const i
 
 void HeadlessBackend::SetRedraw(WindowHandle dialog, int id, bool) {
     Control(dialog, id);
+}
+
+bool HeadlessBackend::ListsHaveRoom(std::size_t more) const {
+    if (listItemLimit_ == std::numeric_limits<std::size_t>::max()) {
+        return true;
+    }
+    std::size_t held = 0;
+    for (const auto& [handle, window] : windows_) {
+        for (const ControlState& control : window->controls) {
+            held += control.items.size();
+        }
+    }
+    return held <= listItemLimit_ && more <= listItemLimit_ - held;
 }
 
 MessageAnswer HeadlessBackend::ShowMessage(WindowHandle owner, std::string_view text,

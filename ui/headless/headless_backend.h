@@ -27,7 +27,8 @@ class HeadlessBackend : public Backend {
 
     // A window of another process that has gone: a message box it would own cannot be shown.
     void OutsideWindowClosed(WindowHandle window) { closedOutside_.insert(window); }
-    // List boxes answer LB_ERRSPACE once they hold this many items, as when memory runs out.
+    // Lists answer LB_ERRSPACE once all of them together hold this many items, as when memory
+    // runs out.
     void LimitListItems(std::size_t items) { listItemLimit_ = items; }
 
     int RunModal(Dialog& dialog) override;
@@ -98,6 +99,8 @@ class HeadlessBackend : public Backend {
     ControlState& List(WindowHandle dialog, int id, ListKind kind);
     ControlState& UsableControl(WindowHandle dialog, int id);
     void Notify(WindowHandle dialog, int id, int notification);
+    // Whether the lists have room for this many more items under the limit.
+    bool ListsHaveRoom(std::size_t more) const;
 
     HeadlessUser& user_;
     std::map<WindowHandle, std::unique_ptr<HeadlessWindow>> windows_;

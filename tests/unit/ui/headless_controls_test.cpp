@@ -131,7 +131,7 @@ TEST_F(HeadlessControlsTest, AListOutOfMemoryAnswersErrSpace) {
         EXPECT_FALSE(d.source.AddItems(three));
         EXPECT_EQ(d.source.AddString("1"), 0);
         EXPECT_EQ(d.source.AddString("2"), 1);
-        EXPECT_EQ(d.source.AddString("3"), ui::kListErrorSpace);
+        EXPECT_EQ(d.selected.AddString("3"), ui::kListErrorSpace);
     });
 }
 
