@@ -142,10 +142,14 @@ void SpeedDialPickerDialog::MoveSelection() {
                     ui::MessageIcon::Warning);
         return;
     }
+    // A visible list box updates its scroll bar on every item added.
+    selectedList_.SetRedraw(false);
+    bool limitReached = false;
+    bool outOfMemory = false;
     try {
         for (const int item : chosen) {
             if (limit > 0 && selectedList_.GetCount() >= limit) {
-                ShowLimitMessage();
+                limitReached = true;
                 break;
             }
             const std::intptr_t data = sourceList_.GetItemData(item);
@@ -158,8 +162,14 @@ void SpeedDialPickerDialog::MoveSelection() {
             }
         }
     } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    }
+    selectedList_.SetRedraw(true);
+    if (outOfMemory) {
         ShowMessage(kSelectionOutOfMemoryMessage, speeddial::kPickerCaption,
                     ui::MessageIcon::Warning);
+    } else if (limitReached) {
+        ShowLimitMessage();
     }
 }
 
@@ -180,8 +190,12 @@ bool SpeedDialPickerDialog::MakeRoomFor(std::size_t r) {
         "\nFax # :  " + std::string(FieldText(record.faxNumber)) +
         "\n\nThe recipient already exists in the current selection.\nDo you want to "
         "replace it?";
-    if (ShowMessage(question, speeddial::kPickerCaption, ui::MessageIcon::Question,
-                    ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes) {
+    // The list is drawn while the user looks at it.
+    selectedList_.SetRedraw(true);
+    const ui::MessageAnswer answer = ShowMessage(
+        question, speeddial::kPickerCaption, ui::MessageIcon::Question, ui::MessageButtons::YesNo);
+    selectedList_.SetRedraw(false);
+    if (answer != ui::MessageAnswer::Yes) {
         return false;
     }
     selectedList_.DeleteString(SelectedItemOf(o));
