@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -273,7 +274,9 @@ class ScenarioRun {
             Deliver(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                     reinterpret_cast<LPARAM>(ChildWithId(dialog, IDCANCEL)));
         } else {
-            const std::wstring path = ToWide(scenario::PathInDir(s.words[1], directory_.path()));
+            // The dialog takes no "/" in a name: a scenario's folder separator becomes "\".
+            std::wstring path = ToWide(scenario::PathInDir(s.words[1], directory_.path()));
+            std::replace(path.begin(), path.end(), L'/', L'\\');
             Ask(ChildWithId(dialog, kFileNameId), WM_SETTEXT, 0,
                 reinterpret_cast<LPARAM>(path.c_str()));
             Deliver(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
