@@ -24,7 +24,8 @@ using Clock = std::chrono::steady_clock;
 using ui::headless::HeadlessBackend;
 
 // Records with the numbers 1 to count in file order, each its own recipient.
-void ReadSpeedDialRecords(int count, recipients::RecipientCollection& collection,
+void ReadSpeedDialRecords(int count, ui::Platform& platform,
+                          recipients::RecipientCollection& collection,
                           speeddial::SpeedDialRecords& records) {
     std::string text = "*,1,0,2\r\n";
     for (int i = 1; i <= count; ++i) {
@@ -32,7 +33,7 @@ void ReadSpeedDialRecords(int count, recipients::RecipientCollection& collection
         text += number + ",X,030" + number + ",Person " + number + "\r\n";
     }
     csv::CsvImage image;
-    image.Assign(text);
+    image.Assign(text, platform);
     int rejected = 0;
     speeddial::ParseSpeedDialImage(image, collection, rejected, records);
 }
@@ -48,7 +49,7 @@ void RunSpeedDialPicker(benchmark::State& state, bool timeTheMove) {
     for (auto _ : state) {
         recipients::RecipientCollection collection;
         speeddial::SpeedDialRecords records;
-        ReadSpeedDialRecords(count, collection, records);
+        ReadSpeedDialRecords(count, platform, collection, records);
         const auto opened = Clock::now();
         user.onDialog = [&](HeadlessBackend& screen, ui::WindowHandle dialog) {
             const auto moving = Clock::now();
