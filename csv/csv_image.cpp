@@ -11,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "csv/byte_count.h"
 #include "csv/record_joining.h"
 #include "csv/text_decoding.h"
 #include "recipients/reader_result.h"
@@ -178,24 +179,8 @@ CsvImage::Ahead CsvImage::CountAhead(char delimiter) const {
     if (next_ == nullptr) {
         return {};
     }
-    Ahead ahead{1, 0};
-    const char* byte = next_;
-    const char* const end = bytes_.get() + length_;
-    // Byte-wide counters over short runs let the compiler compare 16 or 32 bytes at a time.
-    constexpr std::ptrdiff_t kRun = 255;
-    while (byte != end) {
-        const std::ptrdiff_t run = std::min(kRun, end - byte);
-        unsigned char feeds = 0;
-        unsigned char delimiters = 0;
-        for (std::ptrdiff_t i = 0; i < run; ++i) {
-            feeds += byte[i] == '\n';
-            delimiters += byte[i] == delimiter;
-        }
-        ahead.lines += feeds;
-        ahead.delimiters += delimiters;
-        byte += run;
-    }
-    return ahead;
+    const ByteCounts counts = CountTwoBytes(next_, bytes_.get() + length_, '\n', delimiter);
+    return {counts.first + 1, counts.second};
 }
 
 std::string_view CsvImage::Rest() const {
