@@ -59,13 +59,8 @@ const char* NameStore::Keep(std::string_view text) {
     return place;
 }
 
-const char* CleanNameInPlace(char* field, std::string& scratch) {
-    EditFieldInPlace(field, scratch, [](std::string& name) {
-        TrimBlanks(name);
-        ReplaceNameBrackets(name);
-        CutToField(name);
-    });
-    return field;
+const char* CleanNameInPlace(char* field) {
+    return recipients::CleanNameField(field);
 }
 
 const char* JoinNameParts(std::span<char* const> parts, NameStore& store, std::string& scratch) {
@@ -82,7 +77,7 @@ const char* JoinNameParts(std::span<char* const> parts, NameStore& store, std::s
         }
     }
     if (filled <= 1) {
-        return only == nullptr ? "" : CleanNameInPlace(only, scratch);
+        return only == nullptr ? "" : CleanNameInPlace(only);
     }
     scratch.clear();
     for (const char* part : parts) {
@@ -117,7 +112,7 @@ NameSources FindNameSources(const CsvFieldTable& header, int count) {
 const char* ComposeName(const NameSources& sources, const CsvFieldTable& fields, int count,
                         NameStore& store, std::string& scratch) {
     if (char* display = FieldOrNull(sources.display, fields, count); display != nullptr) {
-        if (*CleanNameInPlace(display, scratch) != '\0') {
+        if (*CleanNameInPlace(display) != '\0') {
             return display;
         }
     }
@@ -128,7 +123,7 @@ const char* ComposeName(const NameSources& sources, const CsvFieldTable& fields,
         return personal;
     }
     char* company = FieldOrNull(sources.company, fields, count);
-    return company == nullptr ? "" : CleanNameInPlace(company, scratch);
+    return company == nullptr ? "" : CleanNameInPlace(company);
 }
 
 }  // namespace csv

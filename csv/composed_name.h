@@ -25,7 +25,7 @@ class NameStore {
 
 // Cleans a name field in place as every name is cleaned: blanks trimmed, brackets replaced, cut
 // to the field length.
-const char* CleanNameInPlace(char* field, std::string& scratch);
+const char* CleanNameInPlace(char* field);
 
 // Joins the parts that are not empty once trimmed with one blank and cleans the result as a
 // name; a single part is cleaned in place. "" when every part is empty.

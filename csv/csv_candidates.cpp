@@ -53,7 +53,7 @@ class LineCandidateMaker {
             char* number = fields[column.value];
             do {
                 char* const more = column.label >= 0 ? CutFirstOfList(number) : nullptr;
-                candidate.fax = CleanFaxInPlace(number, text_);
+                candidate.fax = CleanFaxInPlace(number);
                 hasFax = hasFax || *candidate.fax != '\0';
                 result_.candidates.push_back(candidate);
                 number = more;
@@ -71,7 +71,7 @@ class LineCandidateMaker {
     const char* Name(const CsvFieldTable& fields, int count) {
         if (columns_.nameColumn >= 0) {
             return IsFieldOf(columns_.nameColumn, count)
-                       ? CleanNameInPlace(fields[columns_.nameColumn], text_)
+                       ? CleanNameInPlace(fields[columns_.nameColumn])
                        : "";
         }
         return ComposeName(columns_.nameSources, fields, count, result_.names, text_);

@@ -78,7 +78,7 @@ class CardReader {
         } else if (fax) {
             Unescape(value);
             CsvCandidate candidate;
-            candidate.fax = CleanFaxInPlace(TelephoneNumber(value), scratch_);
+            candidate.fax = CleanFaxInPlace(TelephoneNumber(value));
             hasFax_ = hasFax_ || *candidate.fax != '\0';
             result_.candidates.push_back(candidate);
         }
@@ -130,14 +130,14 @@ class CardReader {
     }
 
     const char* Name() {
-        if (fullName_ != nullptr && *CleanNameInPlace(fullName_, scratch_) != '\0') {
+        if (fullName_ != nullptr && *CleanNameInPlace(fullName_) != '\0') {
             return fullName_;
         }
         if (const char* joined = JoinNameParts(nameParts_, result_.names, scratch_);
             *joined != '\0') {
             return joined;
         }
-        return company_ == nullptr ? "" : CleanNameInPlace(company_, scratch_);
+        return company_ == nullptr ? "" : CleanNameInPlace(company_);
     }
 
     ui::Platform& platform_;

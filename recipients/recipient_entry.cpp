@@ -1,6 +1,7 @@
 #include "recipients/recipient_entry.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace recipients {
 
@@ -10,20 +11,12 @@ bool IsKeptFaxByte(unsigned char byte) {
     return byte > 0x20 && byte < 0x7B && byte != ',' && byte != '[' && byte != ']';
 }
 
-}  // namespace
-
-std::size_t CleanFaxNumber(std::string& fax) {
-    for (char& c : fax) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    std::erase_if(fax, [](char c) { return !IsKeptFaxByte(static_cast<unsigned char>(c)); });
-    return fax.size();
+char UpperCaseAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-void ReplaceNameBrackets(std::string& name) {
-    for (std::size_t i = 0; i < name.size(); ++i) {
+void ReplaceBrackets(char* name, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
         const auto byte = static_cast<unsigned char>(name[i]);
         if (byte >= 0x80) {
             ++i;  // the second byte of a double-byte character is never a bracket
@@ -33,6 +26,20 @@ void ReplaceNameBrackets(std::string& name) {
             name[i] = ')';
         }
     }
+}
+
+}  // namespace
+
+std::size_t CleanFaxNumber(std::string& fax) {
+    for (char& c : fax) {
+        c = UpperCaseAscii(c);
+    }
+    std::erase_if(fax, [](char c) { return !IsKeptFaxByte(static_cast<unsigned char>(c)); });
+    return fax.size();
+}
+
+void ReplaceNameBrackets(std::string& name) {
+    ReplaceBrackets(name.data(), name.size());
 }
 
 void TrimBlanks(std::string& text) {
@@ -90,6 +97,35 @@ void CutToField(std::string& text) {
     if (text.size() > kFieldTextMax) {
         text.resize(kFieldTextMax);
     }
+}
+
+char* CleanFaxField(char* field) {
+    std::size_t kept = 0;
+    for (const char* byte = field; *byte != '\0' && kept < kFieldTextMax; ++byte) {
+        const char c = UpperCaseAscii(*byte);
+        if (IsKeptFaxByte(static_cast<unsigned char>(c))) {
+            field[kept++] = c;
+        }
+    }
+    field[kept] = '\0';
+    return field;
+}
+
+char* CleanNameField(char* field) {
+    const char* first = field;
+    while (*first == ' ') {
+        ++first;
+    }
+    std::size_t length = std::strlen(first);
+    while (length > 0 && first[length - 1] == ' ') {
+        --length;
+    }
+    // Bytes past the cut cannot change a bracket before it, so cutting first is the same.
+    length = std::min(length, kFieldTextMax);
+    std::memmove(field, first, length);
+    field[length] = '\0';
+    ReplaceBrackets(field, length);
+    return field;
 }
 
 }  // namespace recipients
