@@ -34,9 +34,23 @@ bool WriteSetupFiles(const Setup& setup, const std::string& dir) {
     return true;
 }
 
-std::string ResultPath(const Setup& setup, const std::string& dir) {
+std::string ToolArguments(const Setup& setup, const std::string& dir) {
     const std::string args = ReplaceDir(setup.args, dir);
-    const std::string first = args.substr(0, args.find(' '));
+    std::size_t start = 0;
+    while (start < args.size() && static_cast<unsigned char>(args[start]) <= ' ')
+        ++start;
+    return args.substr(start);
+}
+
+std::string ResultPath(const Setup& setup, const std::string& dir) {
+    const std::string args = ToolArguments(setup, dir);
+    std::string first;
+    if (!args.empty() && args.front() == '"') {
+        const std::size_t closing = args.find('"', 1);
+        first = args.substr(1, closing == std::string::npos ? closing : closing - 1);
+    } else {
+        first = args.substr(0, args.find(' '));
+    }
     return first.empty() ? first : PathInDir(first, dir);
 }
 

@@ -16,8 +16,13 @@ std::string PathInDir(const std::string& word, const std::string& dir);
 // be written.
 bool WriteSetupFiles(const Setup& setup, const std::string& dir);
 
-// The result-file path the tool takes from its arguments: the first word up to the first blank,
-// empty when the arguments are empty or start with a blank.
+// The argument text the tool gets ("{dir}" replaced): the start-up code skips the blanks and
+// control characters between the program name and the arguments.
+std::string ToolArguments(const Setup& setup, const std::string& dir);
+
+// The result-file path the tool takes from its arguments, placed in dir when relative: a first
+// word in double quotes up to the closing quote (or the end), else up to the first blank; empty
+// without arguments.
 std::string ResultPath(const Setup& setup, const std::string& dir);
 
 // `expect file NAME unchanged`: the file that the setup created is byte for byte as it was.

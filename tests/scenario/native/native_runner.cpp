@@ -40,6 +40,7 @@ class ScenarioDirectory {
     ScenarioDirectory(const ScenarioDirectory&) = delete;
     ScenarioDirectory& operator=(const ScenarioDirectory&) = delete;
     std::string WithSeparator() const { return path_.string() + '/'; }
+    const fs::path& path() const { return path_; }
 
   private:
     fs::path path_;
@@ -51,7 +52,7 @@ void SetUpMachine(const Setup& setup, const std::string& dir,
         throw std::runtime_error("cannot write the scenario's files");
     }
     platform.SetHost(setup.host != HostKind::None, setup.host == HostKind::Limit);
-    platform.SetCommandLine(ReplaceDir(setup.args, dir));
+    platform.SetCommandLine(ToolArguments(setup, dir));
     platform.SetProfileInt("Mail", "MAPIX", MapiConfigured(setup.mapi) ? 1 : 0);
     if (setup.wabPresent) {
         platform.AddLoadableLibrary("WAB32.DLL");
@@ -104,6 +105,23 @@ void CheckAfterRunStatements(const Scenario& scenario, const std::string& dir,
     }
 }
 
+// The tool runs in the scenario's directory, as the Windows runner starts it.
+class WorkingDirectory {
+  public:
+    explicit WorkingDirectory(const fs::path& path) : previous_(fs::current_path()) {
+        fs::current_path(path);
+    }
+    ~WorkingDirectory() {
+        std::error_code ignored;
+        fs::current_path(previous_, ignored);
+    }
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+  private:
+    fs::path previous_;
+};
+
 // True when every statement held.
 bool RunScenario(const Scenario& scenario, Report& report) {
     ScenarioDirectory directory;
@@ -122,6 +140,7 @@ bool RunScenario(const Scenario& scenario, Report& report) {
         providers::MemoryConnection connection(book);
         ImportContext context(backend, platform);
         {
+            const WorkingDirectory inScenarioDirectory(directory.path());
             ProductSourceReaders sources(context, connection);
             ImportRun(context, sources);
         }

@@ -84,10 +84,15 @@ TEST(ScenarioFiles, ResultPathIsTheFirstWordInTheDirectory) {
     EXPECT_EQ(ResultPath(setup, "/tmp/x/"), "/tmp/x/result.dat");
     setup.args = "out.dat more words";
     EXPECT_EQ(ResultPath(setup, "/tmp/x/"), "/tmp/x/out.dat");
-    setup.args = " {dir}out.dat";
+    setup.args = " \t{dir}out.dat";
+    EXPECT_EQ(ToolArguments(setup, "/tmp/x/"), "/tmp/x/out.dat");
+    EXPECT_EQ(ResultPath(setup, "/tmp/x/"), "/tmp/x/out.dat");
+    setup.args = "  ";
     EXPECT_EQ(ResultPath(setup, "/tmp/x/"), "");
-    setup.args = "\"{dir}q.dat\"";
-    EXPECT_EQ(ResultPath(setup, "C:\\t\\"), "C:\\t\\\"C:\\t\\q.dat\"");
+    setup.args = "\"{dir}my q.dat\" more";
+    EXPECT_EQ(ResultPath(setup, "C:\\t\\"), "C:\\t\\my q.dat");
+    setup.args = "\"my q.dat";
+    EXPECT_EQ(ResultPath(setup, "C:\\t\\"), "C:\\t\\my q.dat");
     EXPECT_EQ(PathInDir("{dir}a.csv", "Z:\\tmp\\"), "Z:\\tmp\\a.csv");
     EXPECT_EQ(PathInDir("D:\\a.csv", "Z:\\tmp\\"), "D:\\a.csv");
 }
