@@ -1,5 +1,7 @@
 #include "host/host_window.h"
 
+#include <vector>
+
 #include "tests/scenario/result_file.h"
 #include "tests/scenario/setup_files.h"
 
@@ -89,10 +91,14 @@ void HostWindow::ShowRecords(int command) {
         SendMessageA(records_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("(no result file)"));
         return;
     }
-    for (const std::string& line :
-         scenario::DescribeRecords(*file, scenario::RecordSizeFor(command, *file))) {
+    const std::vector<std::string> lines =
+        scenario::DescribeRecords(*file, scenario::RecordSizeFor(command, *file));
+    // Without a redraw after each line, a result of thousands of records shows in moments.
+    SendMessageW(records_, WM_SETREDRAW, FALSE, 0);
+    for (const std::string& line : lines)
         SendMessageA(records_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-    }
+    SendMessageW(records_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(records_, nullptr, TRUE);
 }
 
 LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -296,7 +296,7 @@ class ScenarioRun {
                             "a new window: " + DescribeStep(other)});
         }
         if (s.verb.rfind("see", 0) == 0) {
-            if (auto mismatch = scenario::CheckExpectation(s, ReadWindow(dialog))) {
+            if (auto mismatch = scenario::CheckExpectation(s, ReadForStatement(dialog, s))) {
                 return Fail(s, *mismatch);
             }
             report_.Step(s);

@@ -63,15 +63,25 @@ std::string ItemText(HWND control, UINT lengthMessage, UINT textMessage, int ind
     return ToAnsi(text);
 }
 
+std::vector<int> SelectedItems(HWND listBox) {
+    const LRESULT count = Ask(listBox, LB_GETSELCOUNT, 0, 0);
+    if (count <= 0)
+        return {};
+    std::vector<int> selected(static_cast<size_t>(count));
+    const LRESULT read =
+        Ask(listBox, LB_GETSELITEMS, count, reinterpret_cast<LPARAM>(selected.data()));
+    selected.resize(read > 0 ? static_cast<size_t>(read) : 0);
+    std::sort(selected.begin(), selected.end());
+    return selected;
+}
+
 void ReadListBox(HWND control, scenario::ControlState& state) {
     const LRESULT count = Ask(control, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         state.items.push_back(ItemText(control, LB_GETTEXTLEN, LB_GETTEXT, i));
-        if (IsMultipleSelection(control) && Ask(control, LB_GETSEL, i, 0) > 0) {
-            state.selected.push_back(i);
-        }
-    }
-    if (!IsMultipleSelection(control)) {
+    if (IsMultipleSelection(control)) {
+        state.selected = SelectedItems(control);
+    } else {
         const LRESULT current = Ask(control, LB_GETCURSEL, 0, 0);
         if (current >= 0 && current < count)
             state.selected.push_back(static_cast<int>(current));
@@ -89,7 +99,19 @@ void ReadComboBox(HWND control, scenario::ControlState& state) {
         state.selected.push_back(static_cast<int>(current));
 }
 
-scenario::ControlState ReadControl(HWND control) {
+}  // namespace
+
+Reading ReadingFor(const std::string& verb) {
+    static const char* const kItemVerbs[] = {"choose",    "select",       "dblclick", "dump",
+                                             "see-items", "see-selected", "see-top"};
+    for (const char* itemVerb : kItemVerbs) {
+        if (verb == itemVerb)
+            return Reading::Items;
+    }
+    return Reading::State;
+}
+
+scenario::ControlState ReadControl(HWND control, Reading reading) {
     scenario::ControlState state;
     state.id = ControlId(control);
     state.className = ClassName(control);
@@ -97,19 +119,18 @@ scenario::ControlState ReadControl(HWND control) {
     state.visible = (style & WS_VISIBLE) != 0;
     state.enabled = (style & WS_DISABLED) == 0;
     if (state.className == "LISTBOX") {
-        ReadListBox(control, state);
+        if (reading == Reading::Items)
+            ReadListBox(control, state);
         return state;
     }
     state.text = WindowText(control);
-    if (state.className == "COMBOBOX")
+    if (state.className == "COMBOBOX" && reading == Reading::Items)
         ReadComboBox(control, state);
     if (state.className == "BUTTON" && IsCheckable(control)) {
         state.checked = Ask(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     return state;
 }
-
-}  // namespace
 
 HWND ChildWithId(HWND window, int id) {
     for (HWND child : Children(window)) {
@@ -153,7 +174,17 @@ scenario::WindowState ReadWindow(HWND window) {
     scenario::WindowState state;
     state.title = WindowText(window);
     for (HWND child : Children(window))
-        state.controls.push_back(ReadControl(child));
+        state.controls.push_back(ReadControl(child, Reading::Items));
+    return state;
+}
+
+scenario::WindowState ReadForStatement(HWND window, const scenario::Statement& statement) {
+    scenario::WindowState state;
+    state.title = WindowText(window);
+    if (statement.verb == "see-title")
+        return state;
+    if (HWND control = ChildWithId(window, std::stoi(statement.words[0])))
+        state.controls.push_back(ReadControl(control, ReadingFor(statement.verb)));
     return state;
 }
 

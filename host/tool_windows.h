@@ -22,8 +22,16 @@ WindowKind Classify(HWND window);
 HWND ChildWithId(HWND window, int id);
 bool IsMultipleSelection(HWND listBox);
 
-// What a user sees of a window and its controls.
+// How much of a control a step reads: its own state (text, check, visible, enabled), or its
+// items, selection and top item as well. Each item costs a round trip to the tool.
+enum class Reading { State, Items };
+Reading ReadingFor(const std::string& verb);
+scenario::ControlState ReadControl(HWND control, Reading reading);
+
+// What a user sees of a window and all its controls.
 scenario::WindowState ReadWindow(HWND window);
+// The window's title and the one control a statement names, read as far as the statement needs.
+scenario::WindowState ReadForStatement(HWND window, const scenario::Statement& statement);
 // Every visible window of the process, innermost last, for a failure report.
 std::vector<scenario::WindowState> ReadAllWindows(DWORD processId);
 // A window in the words of a window step: dialog "T", message "TEXT" "CAPTION" ICON, open "T".

@@ -25,8 +25,7 @@ std::optional<Mismatch> FindTarget(HWND dialog, const Statement& s, Target& targ
         return Mismatch{"control " + s.words[0],
                         "no control " + s.words[0] + " in " + QuoteWord(WindowText(dialog))};
     }
-    const scenario::WindowState window = ReadWindow(dialog);
-    target.state = *scenario::FindControl(window, id);
+    target.state = ReadControl(target.control, ReadingFor(s.verb));
     if (userInput && !(target.state.visible && target.state.enabled)) {
         return Mismatch{"control " + s.words[0] + " visible and enabled for " + s.verb,
                         "control " + s.words[0] + (target.state.visible ? "" : " hidden") +
@@ -76,18 +75,11 @@ std::optional<Mismatch> Choose(HWND dialog, const Statement& s, const Target& ta
     return std::nullopt;
 }
 
-// Control-clicks, in ascending order, every item whose selection differs from the wanted one.
+// Select-all and select-none are one message; select control-clicks, in ascending order, every
+// item whose selection differs from the wanted one.
 std::optional<Mismatch> Select(HWND dialog, const Statement& s, const Target& target) {
     if (target.state.className != "LISTBOX" || !IsMultipleSelection(target.control)) {
         return WrongKind(s, "multiple-selection list box", target);
-    }
-    std::vector<bool> wanted(target.state.items.size(), s.verb == "select-all");
-    if (s.verb == "select") {
-        std::vector<int> indices;
-        if (auto missing = scenario::FindItems(s, 1, target.state, indices))
-            return missing;
-        for (int index : indices)
-            wanted[index] = true;
     }
     if (s.verb != "select") {
         Ask(target.control, LB_SETSEL, s.verb == "select-all", -1);
@@ -95,6 +87,12 @@ std::optional<Mismatch> Select(HWND dialog, const Statement& s, const Target& ta
             Notify(dialog, target.control, LBN_SELCHANGE);
         return std::nullopt;
     }
+    std::vector<int> indices;
+    if (auto missing = scenario::FindItems(s, 1, target.state, indices))
+        return missing;
+    std::vector<bool> wanted(target.state.items.size(), false);
+    for (int index : indices)
+        wanted[index] = true;
     std::vector<bool> selected(target.state.items.size(), false);
     for (int index : target.state.selected)
         selected[index] = true;
