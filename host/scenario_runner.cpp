@@ -242,12 +242,37 @@ class ScenarioRun {
             return Fail(s, {"the host window disabled while the tool's windows are up",
                             "the host window enabled"});
         }
+        if (s.verb != "dialog" && !CheckOwner(s, window))
+            return false;
+        if (s.verb == "open") {
+            if (auto mismatch = scenario::CheckFileDialog(s, ReadFileDialog(window)))
+                return Fail(s, *mismatch);
+        }
         report_.Step(s);
         Shoot(window, s.verb);
         if (s.verb == "message")
             return Answer(s, window);
         if (s.verb == "open")
             return ChooseFile(s, window);
+        return true;
+    }
+
+    std::string OwnerName(HWND owner) const {
+        if (owner == nullptr)
+            return "no window";
+        if (host_ && owner == host_->handle())
+            return "the host window";
+        return DescribeStep(owner);
+    }
+
+    // A message box or the file dialog belongs to the innermost open dialog, else to the host.
+    bool CheckOwner(const Statement& s, HWND window) {
+        HWND expected = CurrentDialog();
+        if (expected == nullptr && host_)
+            expected = host_->handle();
+        const HWND owner = GetWindow(window, GW_OWNER);
+        if (owner != expected)
+            return Fail(s, {"owned by " + OwnerName(expected), "owned by " + OwnerName(owner)});
         return true;
     }
 

@@ -197,6 +197,18 @@ std::vector<scenario::WindowState> ReadAllWindows(DWORD processId) {
     return states;
 }
 
+scenario::FileDialogState ReadFileDialog(HWND dialog) {
+    scenario::FileDialogState state;
+    if (HWND types = ChildWithId(dialog, kFileTypeId)) {
+        const scenario::ControlState fileTypes = ReadControl(types, Reading::Items);
+        state.filters = fileTypes.items;
+        state.currentFilter = fileTypes.selected.empty() ? -1 : fileTypes.selected.front();
+    }
+    const HWND readOnly = ChildWithId(dialog, kReadOnlyBoxId);
+    state.readOnlyBoxShown = readOnly != nullptr && IsWindowVisible(readOnly);
+    return state;
+}
+
 std::string DescribeStep(HWND window) {
     const std::string title = scenario::QuoteWord(WindowText(window));
     switch (Classify(window)) {

@@ -14,6 +14,8 @@ enum class WindowKind { Dialog, MessageBox, FileDialog, ProgressNotice, Other };
 constexpr int kMessageTextId = 65535;
 constexpr int kMessageIconId = 1088;
 constexpr int kFileNameId = 1148;
+constexpr int kFileTypeId = 1136;
+constexpr int kReadOnlyBoxId = 1040;
 
 // The visible top-level windows of a process, topmost first.
 std::vector<HWND> VisibleWindowsOf(DWORD processId);
@@ -34,6 +36,8 @@ scenario::WindowState ReadWindow(HWND window);
 scenario::WindowState ReadForStatement(HWND window, const scenario::Statement& statement);
 // Every visible window of the process, innermost last, for a failure report.
 std::vector<scenario::WindowState> ReadAllWindows(DWORD processId);
+// The file-open dialog's file types and read-only box.
+scenario::FileDialogState ReadFileDialog(HWND dialog);
 // A window in the words of a window step: dialog "T", message "TEXT" "CAPTION" ICON, open "T".
 std::string DescribeStep(HWND window);
 

@@ -408,7 +408,9 @@ class Parser {
             RequireChoice(s, 2, {"error", "warning", "question", "info", "none"}, usage);
             RequireChoice(s, 3, {"ok", "yes", "no", "cancel"}, usage);
         } else {
-            RequireCount(s, 2, 2, "open TITLE FILE|cancel");
+            const size_t count = s.words.size();
+            if (count < 2 || (count > 2 && (s.words[2] != "filters" || count == 3)))
+                throw ParseError(s.line, "usage: open TITLE FILE|cancel [filters DESCRIPTION...]");
         }
     }
 

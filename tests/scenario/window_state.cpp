@@ -221,6 +221,21 @@ std::optional<Mismatch> FindItems(const Statement& statement, std::size_t first,
     return std::nullopt;
 }
 
+std::optional<Mismatch> CheckFileDialog(const Statement& open, const FileDialogState& dialog) {
+    if (dialog.readOnlyBoxShown)
+        return Mismatch{"the file dialog without a read-only box", "a read-only box"};
+    if (open.words.size() <= 2)
+        return std::nullopt;
+    const std::vector<std::string> wanted(open.words.begin() + 3, open.words.end());
+    const std::string chosen =
+        dialog.currentFilter == 0 ? ", the first chosen"
+        : dialog.currentFilter < 0
+            ? ", none chosen"
+            : ", filter " + std::to_string(dialog.currentFilter + 1) + " chosen";
+    return Compare("filters" + QuotedList(wanted) + ", the first chosen",
+                   "filters" + QuotedList(dialog.filters) + chosen);
+}
+
 std::string DumpItems(const ControlState& control) {
     std::string text;
     for (size_t i = 0; i < control.items.size(); ++i) {

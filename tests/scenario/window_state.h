@@ -43,6 +43,17 @@ const ControlState* FindControl(const WindowState& window, int id);
 std::optional<Mismatch> FindItems(const Statement& statement, std::size_t first,
                                   const ControlState& control, std::vector<int>& indices);
 
+// What a user sees of the file-open dialog besides its title.
+struct FileDialogState {
+    std::vector<std::string> filters;  // the descriptions the file-type box offers, in order
+    int currentFilter = -1;
+    bool readOnlyBoxShown = false;
+};
+
+// Checks an open step ("{dir}" already replaced) against the file dialog: the filters it names,
+// the first of them chosen, and no read-only box, which the tool hides on every file dialog.
+std::optional<Mismatch> CheckFileDialog(const Statement& open, const FileDialogState& dialog);
+
 // "item ID INDEX TEXT" lines of a dump statement.
 std::string DumpItems(const ControlState& control);
 // Every open window, innermost last, for a failure report.

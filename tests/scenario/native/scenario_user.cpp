@@ -54,6 +54,23 @@ ControlState SnapshotControl(const ui::headless::ControlState& source) {
     return control;
 }
 
+// The file dialog as the platform's dialog shows the request: the first filter chosen.
+FileDialogState FileDialogOf(const ui::FileOpenRequest& request) {
+    constexpr unsigned kHideReadOnly = 0x4;
+    FileDialogState dialog;
+    std::size_t start = 0;
+    for (bool description = true; start < request.filters.size() && request.filters[start] != '\0';
+         description = !description) {
+        const std::size_t end = std::min(request.filters.find('\0', start), request.filters.size());
+        if (description)
+            dialog.filters.push_back(request.filters.substr(start, end - start));
+        start = end + 1;
+    }
+    dialog.currentFilter = dialog.filters.empty() ? -1 : 0;
+    dialog.readOnlyBoxShown = (request.flags & kHideReadOnly) == 0;
+    return dialog;
+}
+
 }  // namespace
 
 WindowState SnapshotWindow(const ui::headless::HeadlessWindow& window) {
@@ -128,6 +145,31 @@ void ScenarioUser::CheckHostDisabled(const Statement& statement) const {
         platform_->HostEnabled()) {
         Fail(&statement, "the host window disabled while the tool's windows are up",
              "it was enabled");
+    }
+}
+
+std::string ScenarioUser::OwnerName(ui::WindowHandle owner) const {
+    if (owner == 0) {
+        return "no window";
+    }
+    if (owner == ui::headless::HeadlessPlatform::kHostWindow) {
+        return "the host window";
+    }
+    const ui::headless::HeadlessWindow* window = backend_->FindWindow(owner);
+    return window != nullptr ? "dialog " + QuoteWord(window->title)
+                             : "window " + std::to_string(owner);
+}
+
+void ScenarioUser::CheckOwner(const Statement& statement, ui::WindowHandle owner) const {
+    const std::vector<const ui::headless::HeadlessWindow*> dialogs = backend_->OpenDialogs();
+    ui::WindowHandle expected = 0;
+    if (!dialogs.empty()) {
+        expected = dialogs.back()->handle;
+    } else if (scenario_.setup.host != HostKind::None) {
+        expected = ui::headless::HeadlessPlatform::kHostWindow;
+    }
+    if (owner != expected) {
+        Fail(&statement, "owned by " + OwnerName(expected), "owned by " + OwnerName(owner));
     }
 }
 
@@ -235,6 +277,7 @@ ui::MessageAnswer ScenarioUser::OnMessage(const ui::headless::MessageRequest& re
     if (expected != found) {
         Fail(&step, expected, found);
     }
+    CheckOwner(step, request.owner);
     const std::string answer = Word(step, 3);
     const bool yesNo = request.buttons == ui::MessageButtons::YesNo;
     // Escape answers a box with only OK as OK does.
@@ -251,6 +294,10 @@ std::optional<std::string> ScenarioUser::OnFileOpen(const ui::FileOpenRequest& r
     const Statement& step = TakeWindowStep("open", "open " + QuoteWord(request.title));
     if (Word(step, 0) != request.title) {
         Fail(&step, "open " + QuoteWord(Word(step, 0)), "open " + QuoteWord(request.title));
+    }
+    CheckOwner(step, request.owner);
+    if (const auto mismatch = CheckFileDialog(Resolved(step), FileDialogOf(request))) {
+        Fail(&step, mismatch->expected, mismatch->found);
     }
     report_.Step(step);
     const std::string file = Word(step, 1);

@@ -41,6 +41,9 @@ class ScenarioUser : public ui::headless::HeadlessUser {
     const Statement& TakeWindowStep(const std::string& verb, const std::string& found);
     void Act(const Statement& statement, ui::WindowHandle dialog);
     void CheckHostDisabled(const Statement& statement) const;
+    // A message box or the file dialog belongs to the innermost open dialog, else to the host.
+    void CheckOwner(const Statement& statement, ui::WindowHandle owner) const;
+    std::string OwnerName(ui::WindowHandle owner) const;
     std::string Word(const Statement& statement, std::size_t index) const;
     Statement Resolved(const Statement& statement) const;
     // The items the statement names from its second word on, as the Windows runner finds them.
