@@ -1,11 +1,8 @@
 #include "csv/csv_image.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -23,61 +20,23 @@ using recipients::kOutOfMemory;
 using recipients::kReadFailed;
 using recipients::kSizeFailed;
 
-namespace {
-
-struct FileSize {
-    bool known = false;
-    bool regular = false;
-    std::uint64_t bytes = 0;
-};
-
-FileSize SizeOfOpenFile(std::FILE* file) {
-#ifdef _WIN32
-    struct _stat64 status;
-    if (_fstat64(_fileno(file), &status) != 0) {
-        return {};
-    }
-    const bool regular = (status.st_mode & _S_IFMT) == _S_IFREG;
-#else
-    struct stat status;
-    if (fstat(fileno(file), &status) != 0) {
-        return {};
-    }
-    const bool regular = S_ISREG(status.st_mode);
-#endif
-    if (status.st_size < 0) {
-        return {};
-    }
-    return {true, regular, static_cast<std::uint64_t>(status.st_size)};
-}
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
-
 int CsvImage::Load(const std::string& path, ui::Platform& platform) {
     Release();
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const std::unique_ptr<ui::ReadableFile> file = platform.OpenFileToRead(path);
     if (!file) {
         return kOpenFailed;
     }
-    const FileSize size = SizeOfOpenFile(file.get());
-    if (!size.known) {
+    const std::optional<std::uint64_t> size = file->Size();
+    if (!size) {
         return kSizeFailed;
     }
-    // Windows cannot open a folder as a file; other systems can, but it has no bytes to read.
-    if (!size.regular) {
-        return kOpenFailed;
-    }
-    if (size.bytes >= PTRDIFF_MAX) {
+    if (*size >= PTRDIFF_MAX) {
         return kOutOfMemory;
     }
-    if (const int result = Allocate(static_cast<std::size_t>(size.bytes)); result != 0) {
+    if (const int result = Allocate(static_cast<std::size_t>(*size)); result != 0) {
         return result;
     }
-    const std::size_t read = std::fread(bytes_.get(), 1, length_, file.get());
+    const std::size_t read = file->Read(bytes_.get(), length_);
     if (read == 0) {
         Release();
         return kReadFailed;

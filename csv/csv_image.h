@@ -13,9 +13,10 @@ namespace csv {
 // A whole CSV file in one buffer with one NUL after its last byte, cut into lines in place.
 class CsvImage {
   public:
-    // 0, or kOpenFailed, kSizeFailed, kOutOfMemory or kReadFailed. One read request fills the
-    // image; Unicode text is then converted to the ANSI code page by the platform (see
-    // DecodeToAnsi), before anything reads it.
+    // 0, or kOpenFailed (also while another program holds the file open for writing),
+    // kSizeFailed, kOutOfMemory or kReadFailed. One read request fills the image; Unicode text is
+    // then converted to the ANSI code page by the platform (see DecodeToAnsi), before anything
+    // reads it.
     int Load(const std::string& path, ui::Platform& platform);
     // The same from bytes in memory: 0, kOutOfMemory, or kReadFailed when there are none.
     int Assign(std::string_view bytes, ui::Platform& platform);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "ui/readable_file.h"
 #include "ui/window_handle.h"
 
 namespace ui {
@@ -43,6 +45,9 @@ class Platform {
     // byte is written, so that the target is never left half-written and no other file is
     // touched; false when that fails, with the new file gone again.
     virtual bool ReplaceFileContents(std::string_view path, std::string_view bytes) = 0;
+    // Opens an existing regular file with read access, sharing it with readers only: nullptr
+    // when it does not exist, is a folder, or another program holds it open for writing.
+    virtual std::unique_ptr<ReadableFile> OpenFileToRead(std::string_view path) = 0;
 
     virtual int ReadProfileInt(std::string_view section, std::string_view key,
                                int defaultValue) = 0;

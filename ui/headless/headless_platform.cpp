@@ -11,6 +11,7 @@
 
 #include "ui/headless/code_page_1252.h"
 #include "ui/headless/dialog_template.h"
+#include "ui/headless/stdio_readable_file.h"
 
 namespace ui::headless {
 
@@ -141,6 +142,14 @@ bool HeadlessPlatform::ReplaceFileContents(std::string_view path, std::string_vi
         return false;
     }
     return true;
+}
+
+std::unique_ptr<ReadableFile> HeadlessPlatform::OpenFileToRead(std::string_view path) {
+    const std::string file(path);
+    if (heldForWriting_.contains(file)) {
+        return nullptr;
+    }
+    return OpenStdioFile(file);
 }
 
 int HeadlessPlatform::ReadProfileInt(std::string_view section, std::string_view key,

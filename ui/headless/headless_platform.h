@@ -37,6 +37,8 @@ class HeadlessPlatform : public Platform {
     void AddLoadableLibrary(const std::string& path);
     // The host window goes away, as when the user closes the host application.
     void CloseHost();
+    // Another program keeps the file open for writing: OpenFileToRead refuses it.
+    void HoldOpenForWriting(const std::string& path) { heldForWriting_.insert(path); }
 
     // What the host saw.
     bool HostClosed() const { return hostClosed_; }
@@ -58,6 +60,7 @@ class HeadlessPlatform : public Platform {
     std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) override;
     void OpenHelp(std::string_view helpFile, int contextId) override;
     bool ReplaceFileContents(std::string_view path, std::string_view bytes) override;
+    std::unique_ptr<ReadableFile> OpenFileToRead(std::string_view path) override;
     int ReadProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
     std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) override;
     bool CanLoadLibrary(std::string_view path) override;
@@ -79,6 +82,7 @@ class HeadlessPlatform : public Platform {
     std::map<std::string, int> profile_;
     std::map<std::string, std::string> registry_;
     std::set<std::string> loadableLibraries_;
+    std::set<std::string> heldForWriting_;
     std::vector<PostedCommand> posted_;
     std::vector<HelpRequest> help_;
 };

@@ -7,6 +7,7 @@
 #include "ui/win32/command_line.h"
 #include "ui/win32/file_replacement.h"
 #include "ui/win32/owner_guard.h"
+#include "ui/win32/win32_readable_file.h"
 
 namespace ui {
 namespace {
@@ -133,6 +134,10 @@ void Win32Platform::OpenHelp(std::string_view helpFile, int contextId) {
 
 bool Win32Platform::ReplaceFileContents(std::string_view path, std::string_view bytes) {
     return ReplaceWholeFile(path, bytes);
+}
+
+std::unique_ptr<ReadableFile> Win32Platform::OpenFileToRead(std::string_view path) {
+    return OpenWin32FileToRead(std::string(path));
 }
 
 int Win32Platform::ReadProfileInt(std::string_view section, std::string_view key,

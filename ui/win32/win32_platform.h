@@ -25,6 +25,7 @@ class Win32Platform : public Platform {
     std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) override;
     void OpenHelp(std::string_view helpFile, int contextId) override;
     bool ReplaceFileContents(std::string_view path, std::string_view bytes) override;
+    std::unique_ptr<ReadableFile> OpenFileToRead(std::string_view path) override;
 
     int ReadProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
     std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) override;
