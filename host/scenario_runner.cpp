@@ -9,6 +9,7 @@
 #include <set>
 
 #include "host/ansi_text.h"
+#include "host/held_files.h"
 #include "host/host_window.h"
 #include "host/machine_setup.h"
 #include "host/message_icon.h"
@@ -117,6 +118,13 @@ class ScenarioRun {
         }
         if (!scenario::WriteSetupFiles(setup, directory_.path())) {
             return Fail(scenario_.runLine, "run", {"the setup's files written", "a write failed"});
+        }
+        for (const std::string& held : setup.heldFiles) {
+            if (!held_.Hold(scenario::PathInDir(held, directory_.path()))) {
+                return Fail(
+                    scenario_.runLine, "run",
+                    {"hold " + QuoteWord(held) + " open for writing", "it cannot be opened"});
+            }
         }
         resultPath_ = scenario::ResultPath(setup, directory_.path());
         if (!resultPath_.empty())
@@ -410,6 +418,7 @@ class ScenarioRun {
     WorkDirectory directory_;
     std::unique_ptr<HostWindow> host_;
     ToolProcess tool_;
+    HeldFiles held_;
     std::vector<HWND> dialogs_;
     std::set<HWND> matched_;
     std::string resultPath_;

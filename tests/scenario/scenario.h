@@ -64,6 +64,7 @@ struct Setup {
     HostKind host = HostKind::Plain;
     std::string args = "{dir}result.dat";
     std::vector<FileSetup> files;
+    std::vector<std::string> heldFiles;  // kept open for writing by another program
     MapiInstall mapi = MapiInstall::Absent;
     std::string mapiLogon = "ok";        // ok, cancel, fail
     std::string mapiAddressBook = "ok";  // ok, warning, fail

@@ -189,6 +189,9 @@ class Parser {
             setup.args = s.words[0];
         } else if (s.verb == "file") {
             ParseFile(s);
+        } else if (s.verb == "hold") {
+            RequireCount(s, 1, 1, "hold NAME");
+            setup.heldFiles.push_back(s.words[0]);
         } else if (s.verb == "mapi") {
             ParseMapi(s);
         } else if (s.verb == "wab") {

@@ -53,6 +53,9 @@ void SetUpMachine(const Setup& setup, const std::string& dir,
     }
     platform.SetHost(setup.host != HostKind::None, setup.host == HostKind::Limit);
     platform.SetCommandLine(ToolArguments(setup, dir));
+    for (const std::string& held : setup.heldFiles) {
+        platform.HoldOpenForWriting(PathInDir(held, dir));
+    }
     platform.SetProfileInt("Mail", "MAPIX", MapiConfigured(setup.mapi) ? 1 : 0);
     if (setup.wabPresent) {
         platform.AddLoadableLibrary("WAB32.DLL");
