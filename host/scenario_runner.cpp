@@ -276,7 +276,7 @@ class ScenarioRun {
     // A message box or the file dialog belongs to the innermost open dialog, else to the host.
     bool CheckOwner(const Statement& s, HWND window) {
         HWND expected = CurrentDialog();
-        if (expected == nullptr && host_)
+        if (expected == nullptr && host_ && IsWindow(host_->handle()))
             expected = host_->handle();
         const HWND owner = GetWindow(window, GW_OWNER);
         if (owner != expected)

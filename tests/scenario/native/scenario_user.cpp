@@ -165,7 +165,7 @@ void ScenarioUser::CheckOwner(const Statement& statement, ui::WindowHandle owner
     ui::WindowHandle expected = 0;
     if (!dialogs.empty()) {
         expected = dialogs.back()->handle;
-    } else if (scenario_.setup.host != HostKind::None) {
+    } else if (scenario_.setup.host != HostKind::None && !platform_->HostClosed()) {
         expected = ui::headless::HeadlessPlatform::kHostWindow;
     }
     if (owner != expected) {
