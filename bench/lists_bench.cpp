@@ -13,7 +13,7 @@
 #include "speeddial/speed_dial_reader.h"
 #include "tests/providers/memory/memory_book.h"
 #include "tests/providers/memory/memory_connection.h"
-#include "tests/scenario/scenario.h"
+#include "tests/scenario_library/scenario.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"

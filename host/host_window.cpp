@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "tests/scenario/result_file.h"
-#include "tests/scenario/setup_files.h"
+#include "tests/scenario_library/result_file.h"
+#include "tests/scenario_library/setup_files.h"
 
 namespace host {
 

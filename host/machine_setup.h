@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tests/scenario/scenario.h"
+#include "tests/scenario_library/scenario.h"
 
 namespace host {
 

@@ -20,8 +20,8 @@
 #include "host/user_actions.h"
 #include "host/work_directory.h"
 #include "tests/providers/install/provider_install.h"
-#include "tests/scenario/report.h"
-#include "tests/scenario/setup_files.h"
+#include "tests/scenario_library/report.h"
+#include "tests/scenario_library/setup_files.h"
 
 namespace host {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/scenario/window_state.h"
+#include "tests/scenario_library/window_state.h"
 
 namespace host {
 

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "tests/scenario/setup_files.h"
+#include "tests/scenario_library/setup_files.h"
 
 namespace providers {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/scenario/scenario.h"
+#include "tests/scenario_library/scenario.h"
 
 namespace providers {
 

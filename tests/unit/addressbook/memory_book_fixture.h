@@ -6,7 +6,7 @@
 
 #include "tests/providers/memory/memory_book.h"
 #include "tests/providers/memory/memory_connection.h"
-#include "tests/scenario/scenario.h"
+#include "tests/scenario_library/scenario.h"
 
 // The book of a scenario's setup statements, behind the in-memory connection.
 class MemoryBookFixture {

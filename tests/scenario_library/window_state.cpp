@@ -1,9 +1,9 @@
-#include "tests/scenario/window_state.h"
+#include "tests/scenario_library/window_state.h"
 
 #include <cstdio>
 
-#include "tests/scenario/result_file.h"
-#include "tests/scenario/scenario_lexer.h"
+#include "tests/scenario_library/result_file.h"
+#include "tests/scenario_library/scenario_lexer.h"
 
 namespace scenario {
 

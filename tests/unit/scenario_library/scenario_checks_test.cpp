@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tests/scenario/report.h"
-#include "tests/scenario/result_file.h"
-#include "tests/scenario/window_state.h"
+#include "tests/scenario_library/report.h"
+#include "tests/scenario_library/result_file.h"
+#include "tests/scenario_library/window_state.h"
 
 namespace scenario {
 namespace {

@@ -1,6 +1,6 @@
-#include "tests/scenario/scenario_lexer.h"
+#include "tests/scenario_library/scenario_lexer.h"
 
-#include "tests/scenario/scenario.h"
+#include "tests/scenario_library/scenario.h"
 
 namespace scenario {
 

@@ -1,4 +1,4 @@
-#include "tests/scenario/setup_files.h"
+#include "tests/scenario_library/setup_files.h"
 
 #include <filesystem>
 #include <fstream>

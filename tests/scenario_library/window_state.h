@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/scenario/scenario.h"
+#include "tests/scenario_library/scenario.h"
 
 namespace scenario {
 

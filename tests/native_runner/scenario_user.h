@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/scenario/report.h"
-#include "tests/scenario/scenario.h"
-#include "tests/scenario/window_state.h"
+#include "tests/scenario_library/report.h"
+#include "tests/scenario_library/scenario.h"
+#include "tests/scenario_library/window_state.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/headless_user.h"

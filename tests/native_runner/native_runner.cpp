@@ -6,12 +6,12 @@
 
 #include "app/import_run.h"
 #include "app/product_source_readers.h"
+#include "tests/native_runner/scenario_user.h"
 #include "tests/providers/memory/memory_connection.h"
-#include "tests/scenario/native/scenario_user.h"
-#include "tests/scenario/report.h"
-#include "tests/scenario/scenario.h"
-#include "tests/scenario/setup_files.h"
-#include "tests/scenario/window_state.h"
+#include "tests/scenario_library/report.h"
+#include "tests/scenario_library/scenario.h"
+#include "tests/scenario_library/setup_files.h"
+#include "tests/scenario_library/window_state.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_platform.h"
 

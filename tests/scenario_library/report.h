@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/scenario/scenario.h"
-#include "tests/scenario/window_state.h"
+#include "tests/scenario_library/scenario.h"
+#include "tests/scenario_library/window_state.h"
 
 namespace scenario {
 

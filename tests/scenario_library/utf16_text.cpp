@@ -1,4 +1,4 @@
-#include "tests/scenario/utf16_text.h"
+#include "tests/scenario_library/utf16_text.h"
 
 namespace scenario {
 

@@ -1,4 +1,4 @@
-#include "tests/scenario/report.h"
+#include "tests/scenario_library/report.h"
 
 namespace scenario {
 

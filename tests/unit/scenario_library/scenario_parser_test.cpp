@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tests/scenario/scenario.h"
-#include "tests/scenario/scenario_lexer.h"
-#include "tests/scenario/setup_files.h"
+#include "tests/scenario_library/scenario.h"
+#include "tests/scenario_library/scenario_lexer.h"
+#include "tests/scenario_library/setup_files.h"
 
 namespace scenario {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/scenario/result_file.h"
+#include "tests/scenario_library/result_file.h"
 
 #include <cstdint>
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "tests/scenario/scenario.h"
-#include "tests/scenario/window_state.h"
+#include "tests/scenario_library/scenario.h"
+#include "tests/scenario_library/window_state.h"
 
 namespace scenario {
 

@@ -2,10 +2,10 @@
 #include <set>
 #include <sstream>
 
-#include "tests/scenario/result_file.h"
-#include "tests/scenario/scenario.h"
-#include "tests/scenario/scenario_lexer.h"
-#include "tests/scenario/utf16_text.h"
+#include "tests/scenario_library/result_file.h"
+#include "tests/scenario_library/scenario.h"
+#include "tests/scenario_library/scenario_lexer.h"
+#include "tests/scenario_library/utf16_text.h"
 
 namespace scenario {
 

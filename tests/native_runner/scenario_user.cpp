@@ -1,9 +1,9 @@
-#include "tests/scenario/native/scenario_user.h"
+#include "tests/native_runner/scenario_user.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "tests/scenario/setup_files.h"
+#include "tests/scenario_library/setup_files.h"
 
 namespace scenario {
 
