@@ -1,8 +1,5 @@
 #include "ui/headless/collation.h"
 
-#include <algorithm>
-#include <vector>
-
 namespace ui::headless {
 
 namespace {
@@ -33,7 +30,7 @@ constexpr char BaseLetter(unsigned char byte) {
     }
 }
 
-char FoldCase(unsigned char byte) {
+constexpr char FoldCase(unsigned char byte) {
     if (byte >= 'A' && byte <= 'Z') {
         return static_cast<char>(byte - 'A' + 'a');
     }
@@ -54,70 +51,93 @@ char FoldCase(unsigned char byte) {
     }
 }
 
-struct Weights {
-    std::vector<int> primary;
-    std::vector<int> secondary;
-};
-
-Weights WeighText(std::string_view text) {
-    enum Group { kSymbol = 0x100, kDigit = 0x200, kLetter = 0x300 };
-    Weights weights;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte == '-' || byte == '\'') {
-            continue;  // word sort: weighs only when all else is equal
-        }
-        if (byte >= '0' && byte <= '9') {
-            weights.primary.push_back(kDigit + byte);
-            weights.secondary.push_back(0);
-        } else if (const char base = BaseLetter(byte); base != 0) {
-            weights.primary.push_back(kLetter + static_cast<unsigned char>(FoldCase(base)));
-            weights.secondary.push_back(static_cast<unsigned char>(FoldCase(byte)));
-        } else if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z')) {
-            weights.primary.push_back(kLetter + static_cast<unsigned char>(FoldCase(byte)));
-            weights.secondary.push_back(0);
-        } else {
-            weights.primary.push_back(kSymbol + static_cast<unsigned char>(FoldCase(byte)));
-            weights.secondary.push_back(0);
-        }
-    }
-    return weights;
+// Hyphen and apostrophe weigh only when all else is equal (word sort).
+constexpr bool WeighsLast(unsigned char byte) {
+    return byte == '-' || byte == '\'';
 }
 
-int CompareSequences(const std::vector<int>& a, const std::vector<int>& b) {
-    const auto [ia, ib] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
-    if (ia != a.end() && ib != b.end()) {
-        return *ia < *ib ? -1 : 1;
+constexpr int PrimaryWeight(unsigned char byte) {
+    enum Group { kSymbol = 0x100, kDigit = 0x200, kLetter = 0x300 };
+    if (byte >= '0' && byte <= '9') {
+        return kDigit + byte;
     }
-    if (a.size() != b.size()) {
-        return a.size() < b.size() ? -1 : 1;
+    if (const char base = BaseLetter(byte); base != 0) {
+        return kLetter + static_cast<unsigned char>(FoldCase(base));
     }
-    return 0;
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z')) {
+        return kLetter + static_cast<unsigned char>(FoldCase(byte));
+    }
+    return kSymbol + static_cast<unsigned char>(FoldCase(byte));
+}
+
+// The accent and case of a letter with an accent; 0 for every other byte.
+constexpr int SecondaryWeight(unsigned char byte) {
+    return BaseLetter(byte) != 0 ? static_cast<unsigned char>(FoldCase(byte)) : 0;
+}
+
+constexpr int FinalWeight(unsigned char byte) {
+    return WeighsLast(byte) ? 0x100 + byte : static_cast<unsigned char>(FoldCase(byte));
+}
+
+struct WeightTables {
+    int primary[256];
+    int secondary[256];
+    int final[256];
+};
+
+constexpr WeightTables MakeWeightTables() {
+    WeightTables tables{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const auto b = static_cast<unsigned char>(byte);
+        tables.primary[byte] = PrimaryWeight(b);
+        tables.secondary[byte] = SecondaryWeight(b);
+        tables.final[byte] = FinalWeight(b);
+    }
+    return tables;
+}
+
+constexpr WeightTables kWeights = MakeWeightTables();
+
+// Compares the weights of two texts position by position, the shorter sequence first where one
+// is the other's beginning; bytes that weigh last are left out unless withLastBytes. Sorting
+// compares often, so nothing is allocated here.
+int CompareWeights(std::string_view a, std::string_view b, const int (&weights)[256],
+                   bool withLastBytes) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (;; ++i, ++j) {
+        if (!withLastBytes) {
+            while (i < a.size() && WeighsLast(static_cast<unsigned char>(a[i]))) {
+                ++i;
+            }
+            while (j < b.size() && WeighsLast(static_cast<unsigned char>(b[j]))) {
+                ++j;
+            }
+        }
+        const bool aEnded = i == a.size();
+        const bool bEnded = j == b.size();
+        if (aEnded || bEnded) {
+            return aEnded == bEnded ? 0 : (aEnded ? -1 : 1);
+        }
+        const int wa = weights[static_cast<unsigned char>(a[i])];
+        const int wb = weights[static_cast<unsigned char>(b[j])];
+        if (wa != wb) {
+            return wa < wb ? -1 : 1;
+        }
+    }
 }
 
 }  // namespace
 
 int CompareItemTexts(std::string_view a, std::string_view b) {
-    const Weights wa = WeighText(a);
-    const Weights wb = WeighText(b);
-    if (const int primary = CompareSequences(wa.primary, wb.primary); primary != 0) {
+    if (const int primary = CompareWeights(a, b, kWeights.primary, false); primary != 0) {
         return primary;
     }
-    if (const int secondary = CompareSequences(wa.secondary, wb.secondary); secondary != 0) {
+    if (const int secondary = CompareWeights(a, b, kWeights.secondary, false); secondary != 0) {
         return secondary;
     }
     // Texts equal but for their hyphens and apostrophes: the one with such a sign sorts after.
-    const auto lastWeights = [](std::string_view text) {
-        std::vector<int> weights;
-        for (const char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            weights.push_back(byte == '-' || byte == '\''
-                                  ? 0x100 + byte
-                                  : static_cast<unsigned char>(FoldCase(byte)));
-        }
-        return weights;
-    };
-    return CompareSequences(lastWeights(a), lastWeights(b));
+    return CompareWeights(a, b, kWeights.final, true);
 }
 
 bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
