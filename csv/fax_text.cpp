@@ -1,14 +1,11 @@
 #include "csv/fax_text.h"
 
-#include <cstring>
-
 #include "recipients/recipient_entry.h"
 
 namespace csv {
 
 const char* CleanFaxInPlace(char* field) {
-    recipients::CleanFaxField(field);
-    if (std::strpbrk(field, "0123456789") == nullptr) {
+    if (!recipients::CleanFaxField(field).hasDigit) {
         *field = '\0';
     }
     return field;

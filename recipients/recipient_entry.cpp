@@ -1,19 +1,31 @@
 #include "recipients/recipient_entry.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace recipients {
 
 namespace {
 
-bool IsKeptFaxByte(unsigned char byte) {
+constexpr bool IsKeptFaxByte(unsigned char byte) {
     return byte > 0x20 && byte < 0x7B && byte != ',' && byte != '[' && byte != ']';
 }
 
-char UpperCaseAscii(char c) {
+constexpr char UpperCaseAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
+
+// What each byte becomes in a fax field: itself upper-cased, or NUL where it is dropped. A large
+// file has millions of fax fields, so a byte costs one lookup.
+constexpr std::array<char, 256> kFaxFieldBytes = [] {
+    std::array<char, 256> bytes{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const char upper = UpperCaseAscii(static_cast<char>(byte));
+        bytes[byte] = IsKeptFaxByte(static_cast<unsigned char>(upper)) ? upper : '\0';
+    }
+    return bytes;
+}();
 
 void ReplaceBrackets(char* name, std::size_t length) {
     for (std::size_t i = 0; i < length; ++i) {
@@ -99,16 +111,18 @@ void CutToField(std::string& text) {
     }
 }
 
-char* CleanFaxField(char* field) {
+CleanedFaxField CleanFaxField(char* field) {
     std::size_t kept = 0;
+    bool hasDigit = false;
+    // Without branches on the byte: blanks between digits are common and unpredictable.
     for (const char* byte = field; *byte != '\0' && kept < kFieldTextMax; ++byte) {
-        const char c = UpperCaseAscii(*byte);
-        if (IsKeptFaxByte(static_cast<unsigned char>(c))) {
-            field[kept++] = c;
-        }
+        const char c = kFaxFieldBytes[static_cast<unsigned char>(*byte)];
+        field[kept] = c;
+        kept += c != '\0';
+        hasDigit |= c >= '0' && c <= '9';
     }
     field[kept] = '\0';
-    return field;
+    return {field, hasDigit};
 }
 
 char* CleanNameField(char* field) {
@@ -122,7 +136,9 @@ char* CleanNameField(char* field) {
     }
     // Bytes past the cut cannot change a bracket before it, so cutting first is the same.
     length = std::min(length, kFieldTextMax);
-    std::memmove(field, first, length);
+    if (first != field) {
+        std::memmove(field, first, length);
+    }
     field[length] = '\0';
     ReplaceBrackets(field, length);
     return field;

@@ -30,8 +30,13 @@ std::string MakeRecipientEntry(std::string_view name, std::string_view fax);
 void CutToField(std::string& text);
 // The cleaning of a fax number (CleanFaxNumber, CutToField) and of a name (TrimBlanks,
 // ReplaceNameBrackets, CutToField) done in place on a NUL-terminated field of a line, with no
-// copy: a reader cleans every field of a large file so. Both return the field.
-char* CleanFaxField(char* field);
+// copy: a reader cleans every field of a large file so. Both return the field; the fax number's
+// cleaning also tells whether it kept a digit.
+struct CleanedFaxField {
+    char* text;
+    bool hasDigit;
+};
+CleanedFaxField CleanFaxField(char* field);
 char* CleanNameField(char* field);
 
 }  // namespace recipients

@@ -133,7 +133,7 @@ TEST(CleanFields, MatchCleaningACopy) {
         CleanFaxNumber(fax);
         CutToField(fax);
         std::string faxField = text;
-        EXPECT_EQ(CleanFaxField(faxField.data()), fax) << text;
+        EXPECT_EQ(CleanFaxField(faxField.data()).text, fax) << text;
 
         std::string name = text;
         TrimBlanks(name);
