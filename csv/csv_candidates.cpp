@@ -1,5 +1,6 @@
 #include "csv/csv_candidates.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <new>
@@ -26,6 +27,17 @@ std::size_t MostCandidates(const CsvImage& image, const CsvColumns& columns) {
     const std::size_t lines = ahead.lines;
     const std::size_t fields = ahead.delimiters + lines;
     return lines <= fields / faxColumns ? lines * faxColumns : fields;
+}
+
+// The last field a candidate is made from; the fields after it need not be cut.
+int LastReadField(const CsvColumns& columns) {
+    const NameSources& names = columns.nameSources;
+    int last = std::max(
+        {columns.nameColumn, names.display, names.first, names.middle, names.last, names.company});
+    for (const FaxColumn& column : columns.faxColumns) {
+        last = std::max({last, column.value, column.label});
+    }
+    return last;
 }
 
 bool IsFieldOf(int column, int count) {
@@ -113,11 +125,12 @@ int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& 
     try {
         result.candidates.reserve(MostCandidates(image, columns));
         LineCandidateMaker maker(columns, result);
+        const int lastRead = LastReadField(columns);
         CsvFieldTable fields{};
         while (char* line = image.NextLine()) {
             fields[0] = line;
             int found = 0;
-            const int split = SplitCsvLine(fields, &found, columns.delimiter);
+            const int split = SplitImageLineUpTo(fields, lastRead, &found, columns.delimiter);
             if (split == 0) {
                 continue;
             }

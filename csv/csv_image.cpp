@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "csv/byte_count.h"
+#include "csv/padded_search.h"
 #include "csv/record_joining.h"
 #include "csv/text_decoding.h"
 #include "recipients/reader_result.h"
@@ -30,7 +31,7 @@ int CsvImage::Load(const std::string& path, ui::Platform& platform) {
     if (!size) {
         return kSizeFailed;
     }
-    if (*size >= PTRDIFF_MAX) {
+    if (*size >= PTRDIFF_MAX - kSearchPadding) {
         return kOutOfMemory;
     }
     if (const int result = Allocate(static_cast<std::size_t>(*size)); result != 0) {
@@ -41,8 +42,9 @@ int CsvImage::Load(const std::string& path, ui::Platform& platform) {
         Release();
         return kReadFailed;
     }
+    // A short read leaves no unwritten byte before the padding.
+    std::memset(bytes_.get() + read, 0, length_ - read + 1);
     length_ = read;
-    bytes_[read] = '\0';
     return ConvertToAnsi(platform);
 }
 
@@ -66,10 +68,11 @@ void CsvImage::Release() {
 }
 
 int CsvImage::Allocate(std::size_t length) {
-    bytes_.reset(new (std::nothrow) char[length + 1]);
+    bytes_.reset(new (std::nothrow) char[length + 1 + kSearchPadding]);
     if (!bytes_) {
         return kOutOfMemory;
     }
+    std::memset(bytes_.get() + length, 0, 1 + kSearchPadding);
     length_ = length;
     return 0;
 }

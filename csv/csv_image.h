@@ -10,7 +10,8 @@
 
 namespace csv {
 
-// A whole CSV file in one buffer with one NUL after its last byte, cut into lines in place.
+// A whole CSV file in one buffer with one NUL after its last byte (and kSearchPadding more bytes
+// for searches that read whole blocks), cut into lines in place.
 class CsvImage {
   public:
     // 0, or kOpenFailed (also while another program holds the file open for writing),

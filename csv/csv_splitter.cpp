@@ -2,22 +2,34 @@
 
 #include <cstring>
 
+#include "csv/padded_search.h"
+
 namespace csv {
 
 namespace {
 
+template <bool kPadded>
+char* Find(char* text, char wanted) {
+    if constexpr (kPadded) {
+        return FindInPaddedText(text, wanted);
+    } else {
+        return std::strchr(text, wanted);
+    }
+}
+
 // Cuts the quoted field whose text starts at text (just after its opening quote). Returns the
 // closing quote, or nullptr when there is none. A doubled quote inside the text becomes one
 // quote; the text is moved left over the dropped quotes and ends in a NUL.
+template <bool kPadded>
 char* CutQuotedField(char* text) {
-    char* closing = std::strchr(text, '"');
+    char* closing = Find<kPadded>(text, '"');
     if (closing == nullptr) {
         return nullptr;
     }
     *closing = '\0';
     char* textEnd = closing;
     while (closing[1] == '"') {
-        char* next = std::strchr(closing + 2, '"');
+        char* next = Find<kPadded>(closing + 2, '"');
         if (next == nullptr) {
             break;  // the field ends before the pair
         }
@@ -32,19 +44,8 @@ char* CutQuotedField(char* text) {
     return closing;
 }
 
-}  // namespace
-
-int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound, char delimiter) {
-    if (*fields[0] == '\0') {
-        if (fieldsFound != nullptr) {
-            *fieldsFound = 0;
-        }
-        return 0;
-    }
-    return ContinueCsvSplit(fields, 0, delimiter, fieldsFound);
-}
-
-int ContinueCsvSplit(CsvFieldTable& fields, int first, char delimiter, int* fieldsFound) {
+template <bool kPadded>
+int SplitFrom(CsvFieldTable& fields, int first, int lastRead, char delimiter, int* fieldsFound) {
     int found = 0;
     int result = 0;
     char* field = fields[first];
@@ -53,14 +54,14 @@ int ContinueCsvSplit(CsvFieldTable& fields, int first, char delimiter, int* fiel
         char* rest = field;
         if (*field == '"') {
             fields[index] = ++field;
-            rest = CutQuotedField(field);
+            rest = CutQuotedField<kPadded>(field);
             if (rest == nullptr) {
                 result = kCsvBadFormat;
                 break;
             }
             ++rest;  // text after the closing quote up to the delimiter is dropped
         }
-        char* separator = std::strchr(rest, delimiter);
+        char* separator = Find<kPadded>(rest, delimiter);
         if (separator == nullptr) {
             result = found;
             break;
@@ -72,11 +73,40 @@ int ContinueCsvSplit(CsvFieldTable& fields, int first, char delimiter, int* fiel
             result = kCsvMaxFields;  // the rest of the line stays unsplit in the last slot
             break;
         }
+        if (index == lastRead && Find<kPadded>(field, '"') == nullptr) {
+            result = found;
+            break;
+        }
     }
     if (fieldsFound != nullptr) {
         *fieldsFound = found;
     }
     return result;
+}
+
+template <bool kPadded>
+int SplitLine(CsvFieldTable& fields, int lastRead, int* fieldsFound, char delimiter) {
+    if (*fields[0] == '\0') {
+        if (fieldsFound != nullptr) {
+            *fieldsFound = 0;
+        }
+        return 0;
+    }
+    return SplitFrom<kPadded>(fields, 0, lastRead, delimiter, fieldsFound);
+}
+
+}  // namespace
+
+int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound, char delimiter) {
+    return SplitLine<false>(fields, kCsvMaxFields, fieldsFound, delimiter);
+}
+
+int SplitImageLineUpTo(CsvFieldTable& fields, int lastRead, int* fieldsFound, char delimiter) {
+    return SplitLine<true>(fields, lastRead, fieldsFound, delimiter);
+}
+
+int ContinueCsvSplit(CsvFieldTable& fields, int first, char delimiter, int* fieldsFound) {
+    return SplitFrom<false>(fields, first, kCsvMaxFields, delimiter, fieldsFound);
 }
 
 }  // namespace csv

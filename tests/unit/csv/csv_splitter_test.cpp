@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "csv/padded_search.h"
+
 using namespace csv;
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -126,6 +132,35 @@ TEST(SplitCsvLine, ManyDoubledQuotesCollapseInPlace) {
     EXPECT_EQ(SplitCsvLine(table), 2);
     EXPECT_EQ(std::string(table[0]), expected);
     EXPECT_STREQ(table[1], "tail");
+}
+
+// A split of a file image's line reads whole blocks and may stop after the fields it is asked
+// for. Lines that end right at the image's end, of every length and with quotes, delimiters and
+// NULs anywhere, give the same fields up to that point as the plain split, and the same verdict
+// on the line's form.
+TEST(SplitImageLineUpTo, MatchesThePlainSplitUpToTheLastFieldRead) {
+    constexpr std::string_view kBytes = "a,\"\" ;\0"sv;
+    std::mt19937 random(11);
+    for (int round = 0; round < 20000; ++round) {
+        std::string line(random() % 40, ' ');
+        for (char& c : line) {
+            c = kBytes[random() % kBytes.size()];
+        }
+        const int lastRead = static_cast<int>(random() % 4);
+        std::vector<char> image(line.size() + 1 + kSearchPadding, '\0');
+        std::copy(line.begin(), line.end(), image.begin());
+        CsvFieldTable table{};
+        table[0] = image.data();
+        int found = 0;
+        const int result = SplitImageLineUpTo(table, lastRead, &found, ',');
+
+        const Split whole = SplitText(line);
+        ASSERT_EQ(result == kCsvBadFormat, whole.result == kCsvBadFormat) << line;
+        ASSERT_EQ(std::min(found, lastRead + 1), std::min(whole.found, lastRead + 1)) << line;
+        for (int i = 0; i < std::min(found, lastRead + 1); ++i) {
+            EXPECT_EQ(table[i], whole.fields[i]) << line;
+        }
+    }
 }
 
 }  // namespace
