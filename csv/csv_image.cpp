@@ -107,7 +107,7 @@ char* CsvImage::NextLine() {
         return nullptr;
     }
     char* const end = bytes_.get() + length_;
-    auto* feed = static_cast<char*>(std::memchr(line, '\n', static_cast<std::size_t>(end - line)));
+    char* const feed = FindLineFeedInPaddedText(line, end);
     if (feed == nullptr) {
         next_ = nullptr;
         return line;

@@ -35,4 +35,23 @@ inline char* FindInPaddedText(char* text, char wanted) {
 #endif
 }
 
+// As std::memchr for a line feed in [text, end), the same way: end must be followed by
+// kSearchPadding readable bytes.
+inline char* FindLineFeedInPaddedText(char* text, const char* end) {
+#if defined(__SSE2__)
+    const __m128i feeds = _mm_set1_epi8('\n');
+    for (; text < end; text += 16) {
+        const auto hits = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text)), feeds)));
+        if (hits != 0) {
+            char* const hit = text + __builtin_ctz(hits);
+            return hit < end ? hit : nullptr;
+        }
+    }
+    return nullptr;
+#else
+    return static_cast<char*>(std::memchr(text, '\n', static_cast<std::size_t>(end - text)));
+#endif
+}
+
 }  // namespace csv

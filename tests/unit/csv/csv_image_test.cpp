@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 
 using namespace recipients;
 using namespace csv;
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -81,6 +83,28 @@ TEST(CsvImageLines, CutLinesGivesWhatNextLineWouldGive) {
     EXPECT_EQ(image.NextLine(), nullptr);
     ASSERT_TRUE(image.CutLines(lines));
     EXPECT_TRUE(lines.empty());
+}
+
+// Lines are found sixteen bytes at a time: images of every length up to a few blocks, with line
+// feeds, carriage returns and NULs anywhere, give the lines a byte-by-byte cut gives.
+TEST(CsvImageLines, BlockSearchCutsAsByteByByte) {
+    constexpr std::string_view kBytes = "a\n\r\0"sv;
+    std::mt19937 random(5);
+    for (int round = 0; round < 5000; ++round) {
+        std::string text(1 + random() % 50, ' ');
+        for (char& c : text) {
+            c = kBytes[random() % kBytes.size()];
+        }
+        Lines expected;
+        std::size_t start = 0;
+        for (std::size_t feed; (feed = text.find('\n', start)) != std::string::npos;
+             start = feed + 1) {
+            const std::size_t end = feed > start && text[feed - 1] == '\r' ? feed - 1 : feed;
+            expected.emplace_back(text.substr(start, end - start).c_str());
+        }
+        expected.emplace_back(text.substr(start).c_str());
+        EXPECT_EQ(LinesOf(text), expected);
+    }
 }
 
 TEST(CutHeaderLine, SkipsLeadingEmptyLines) {
