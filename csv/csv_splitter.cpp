@@ -8,28 +8,29 @@ namespace csv {
 
 namespace {
 
-template <bool kPadded>
-char* Find(char* text, char wanted) {
-    if constexpr (kPadded) {
-        return FindInPaddedText(text, wanted);
-    } else {
-        return std::strchr(text, wanted);
-    }
-}
+// Finds a byte of a line as std::strchr does, for any line.
+class PlainTextSearch {
+  public:
+    explicit PlainTextSearch(char wanted) : wanted_(wanted) {}
+    char* In(char* text) const { return std::strchr(text, wanted_); }
+
+  private:
+    char wanted_;
+};
 
 // Cuts the quoted field whose text starts at text (just after its opening quote). Returns the
 // closing quote, or nullptr when there is none. A doubled quote inside the text becomes one
 // quote; the text is moved left over the dropped quotes and ends in a NUL.
-template <bool kPadded>
-char* CutQuotedField(char* text) {
-    char* closing = Find<kPadded>(text, '"');
+template <typename Search>
+char* CutQuotedField(char* text, const Search& quotes) {
+    char* closing = quotes.In(text);
     if (closing == nullptr) {
         return nullptr;
     }
     *closing = '\0';
     char* textEnd = closing;
     while (closing[1] == '"') {
-        char* next = Find<kPadded>(closing + 2, '"');
+        char* next = quotes.In(closing + 2);
         if (next == nullptr) {
             break;  // the field ends before the pair
         }
@@ -44,8 +45,10 @@ char* CutQuotedField(char* text) {
     return closing;
 }
 
-template <bool kPadded>
+template <typename Search>
 int SplitFrom(CsvFieldTable& fields, int first, int lastRead, char delimiter, int* fieldsFound) {
+    const Search delimiters(delimiter);
+    const Search quotes('"');
     int found = 0;
     int result = 0;
     char* field = fields[first];
@@ -54,14 +57,14 @@ int SplitFrom(CsvFieldTable& fields, int first, int lastRead, char delimiter, in
         char* rest = field;
         if (*field == '"') {
             fields[index] = ++field;
-            rest = CutQuotedField<kPadded>(field);
+            rest = CutQuotedField(field, quotes);
             if (rest == nullptr) {
                 result = kCsvBadFormat;
                 break;
             }
             ++rest;  // text after the closing quote up to the delimiter is dropped
         }
-        char* separator = Find<kPadded>(rest, delimiter);
+        char* separator = delimiters.In(rest);
         if (separator == nullptr) {
             result = found;
             break;
@@ -73,7 +76,7 @@ int SplitFrom(CsvFieldTable& fields, int first, int lastRead, char delimiter, in
             result = kCsvMaxFields;  // the rest of the line stays unsplit in the last slot
             break;
         }
-        if (index == lastRead && Find<kPadded>(field, '"') == nullptr) {
+        if (index == lastRead && quotes.In(field) == nullptr) {
             result = found;
             break;
         }
@@ -84,7 +87,7 @@ int SplitFrom(CsvFieldTable& fields, int first, int lastRead, char delimiter, in
     return result;
 }
 
-template <bool kPadded>
+template <typename Search>
 int SplitLine(CsvFieldTable& fields, int lastRead, int* fieldsFound, char delimiter) {
     if (*fields[0] == '\0') {
         if (fieldsFound != nullptr) {
@@ -92,21 +95,21 @@ int SplitLine(CsvFieldTable& fields, int lastRead, int* fieldsFound, char delimi
         }
         return 0;
     }
-    return SplitFrom<kPadded>(fields, 0, lastRead, delimiter, fieldsFound);
+    return SplitFrom<Search>(fields, 0, lastRead, delimiter, fieldsFound);
 }
 
 }  // namespace
 
 int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound, char delimiter) {
-    return SplitLine<false>(fields, kCsvMaxFields, fieldsFound, delimiter);
+    return SplitLine<PlainTextSearch>(fields, kCsvMaxFields, fieldsFound, delimiter);
 }
 
 int SplitImageLineUpTo(CsvFieldTable& fields, int lastRead, int* fieldsFound, char delimiter) {
-    return SplitLine<true>(fields, lastRead, fieldsFound, delimiter);
+    return SplitLine<PaddedTextSearch>(fields, lastRead, fieldsFound, delimiter);
 }
 
 int ContinueCsvSplit(CsvFieldTable& fields, int first, char delimiter, int* fieldsFound) {
-    return SplitFrom<false>(fields, first, kCsvMaxFields, delimiter, fieldsFound);
+    return SplitFrom<PlainTextSearch>(fields, first, kCsvMaxFields, delimiter, fieldsFound);
 }
 
 }  // namespace csv

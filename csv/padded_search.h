@@ -16,24 +16,43 @@ inline constexpr std::size_t kSearchPadding = 16;
 // As std::strchr for a byte other than NUL, sixteen bytes at a time and without a call, for the
 // millions of short fields of a large file. The text must be followed, after its NUL, by
 // kSearchPadding - 1 readable bytes, as every line of a CsvImage is.
-inline char* FindInPaddedText(char* text, char wanted) {
+class PaddedTextSearch {
+  public:
+    explicit PaddedTextSearch(char wanted)
 #if defined(__SSE2__)
-    const __m128i wanteds = _mm_set1_epi8(wanted);
-    const __m128i nuls = _mm_setzero_si128();
-    for (;; text += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
-        const auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanteds)));
-        const auto ends = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, nuls)));
-        if ((found | ends) != 0) {
-            // The wanted byte counts only before the first NUL: below the NUL's bit.
-            const unsigned beforeEnd = ends == 0 ? found : found & ((ends & -ends) - 1);
-            return beforeEnd == 0 ? nullptr : text + __builtin_ctz(beforeEnd);
-        }
-    }
+        : wanteds_(_mm_set1_epi8(wanted))
 #else
-    return std::strchr(text, wanted);
+        : wanted_(wanted)
 #endif
-}
+    {
+    }
+
+    char* In(char* text) const {
+#if defined(__SSE2__)
+        for (;; text += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
+            const auto found =
+                static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanteds_)));
+            const auto ends = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_setzero_si128())));
+            if ((found | ends) != 0) {
+                // The wanted byte counts only before the first NUL: below the NUL's bit.
+                const unsigned beforeEnd = ends == 0 ? found : found & ((ends & -ends) - 1);
+                return beforeEnd == 0 ? nullptr : text + __builtin_ctz(beforeEnd);
+            }
+        }
+#else
+        return std::strchr(text, wanted_);
+#endif
+    }
+
+  private:
+#if defined(__SSE2__)
+    __m128i wanteds_;
+#else
+    char wanted_;
+#endif
+};
 
 // As std::memchr for a line feed in [text, end), the same way: end must be followed by
 // kSearchPadding readable bytes.
