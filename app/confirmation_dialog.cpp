@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/import_run.h"
+#include "recipients/picker_messages.h"
 #include "recipients/recipient_entry.h"
 #include "resources/control_ids.h"
 #include "resources/resource_ids.h"
@@ -71,7 +73,11 @@ bool ConfirmationDialog::OnInitDialog() {
     for (const std::string& line : lines) {
         entries.push_back({line});
     }
-    list_.AddItems(entries);
+    if (!list_.AddItems(entries)) {
+        // Every entry is imported on OK, so a list that shows only some of them must say so.
+        ShowMessage(recipients::kSelectionOutOfMemoryMessage, kRunCaption,
+                    ui::MessageIcon::Warning);
+    }
     return true;
 }
 

@@ -25,7 +25,6 @@ namespace {
 constexpr int kLimitControl = 1008;
 constexpr int kNameFaxCommand = 1022;
 constexpr int kSpeedDialCommand = 1028;
-constexpr char kRunCaption[] = "Import Fax Recipient Data";
 constexpr char kNoEntry[] = "No entry to be imported.";
 
 // Releases what the sources kept and gives the host window back, with the command for the

@@ -8,6 +8,9 @@
 
 namespace app {
 
+// The caption of the run's own messages.
+inline constexpr char kRunCaption[] = "Import Fax Recipient Data";
+
 // One whole import, from taking the host window to handing it back with its command.
 void ImportRun(recipients::ImportContext& context, SourceReaders& sources);
 

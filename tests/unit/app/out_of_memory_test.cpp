@@ -106,4 +106,20 @@ TEST_F(OutOfMemoryRunTest, ASelectedListWithoutRoomSaysSoAndKeepsWhatItShows) {
     EXPECT_EQ(std::filesystem::file_size(dir_ / "result.dat"), 4u + 2u * 236u);
 }
 
+// OK imports every entry, so a confirmation that cannot list them all says so.
+TEST_F(OutOfMemoryRunTest, AConfirmationListWithoutRoomSaysSo) {
+    Run(kCsv, "Name,Fax\r\nAnn,1\r\nBob,2\r\nCy,3\r\n", 100,
+        [this](HeadlessBackend& backend, ui::WindowHandle dialog) {
+            backend.SelectAllListItems(dialog, IDC_PICKER_SOURCE_LIST, true);
+            backend.Click(dialog, IDC_PICKER_TO_SELECTED);
+            backend_.LimitListItems(2);
+            backend.Click(dialog, ui::kIdOk);
+        });
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "Import Fax Recipient Data: Insufficient memory to add multiple "
+                              "entries.\nReduce your selections and try again."}));
+    EXPECT_LT(confirmed_, 3u);
+    EXPECT_EQ(std::filesystem::file_size(dir_ / "result.dat"), 4u + 3u * 62u);
+}
+
 }  // namespace
