@@ -163,9 +163,12 @@ int main(int argc, char** argv) {
     }
     std::filesystem::remove(path);
 
-    std::printf("file: %.1f MB (%.1f MiB), %d data lines, fastest of %d alternating runs\n\n",
+    const char* const tunables = std::getenv("GLIBC_TUNABLES");
+    std::printf("file: %.1f MB (%.1f MiB), %d data lines, fastest of %d alternating runs\n",
                 static_cast<double>(fileBytes) / 1e6, Mebibytes(static_cast<double>(fileBytes)),
                 lines, rounds);
+    std::printf("every program with GLIBC_TUNABLES=%s\n\n",
+                tunables != nullptr ? tunables : "(unset)");
     std::printf("%-8s %10s %10s %10s  %s\n", "program", "seconds", "MB/s", "peak MiB", "output");
     for (const Program& program : programs) {
         std::printf(
