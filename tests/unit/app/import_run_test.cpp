@@ -2,6 +2,7 @@
 #include "resources/control_ids.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -52,7 +53,8 @@ class ImportRunTest : public testing::Test {
   protected:
     ImportRunTest() {
         dir_ = std::filesystem::temp_directory_path() /
-               ("import-run-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+               ("import-run-" + std::to_string(::getpid()) + "-" +
+                std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         std::filesystem::create_directories(dir_);
         resultPath_ = (dir_ / "result.dat").string();
         platform_.SetCommandLine(resultPath_ + " more words");

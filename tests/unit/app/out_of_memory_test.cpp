@@ -1,6 +1,7 @@
 // Whole runs in which the lists run out of memory: nothing partial is imported as if it were the
 // whole, and the user is told.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -23,7 +24,8 @@ class OutOfMemoryRunTest : public testing::Test, protected MemoryBookFixture {
   protected:
     OutOfMemoryRunTest() {
         dir_ = std::filesystem::temp_directory_path() /
-               ("out-of-memory-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+               ("out-of-memory-" + std::to_string(::getpid()) + "-" +
+                std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         std::filesystem::create_directories(dir_);
         source_ = (dir_ / "source.csv").string();
         platform_.SetCommandLine((dir_ / "result.dat").string());
