@@ -1,7 +1,6 @@
 #include "csv/recipient_picker_dialog.h"
 
 #include <algorithm>
-#include <functional>
 #include <new>
 #include <string>
 #include <vector>
@@ -21,6 +20,7 @@ using recipients::kSelectionLimitMessage;
 using recipients::kSelectionOutOfMemoryMessage;
 using recipients::MakeRecipientEntry;
 using recipients::RecipientCollection;
+using recipients::RecipientKey;
 using recipients::SelectTypedPrefix;
 
 namespace {
@@ -30,12 +30,6 @@ constexpr int kHelpContext = 15511;
 constexpr std::string_view kCaption = "CSV Import";
 
 }  // namespace
-
-std::size_t RecipientPickerDialog::RecipientKeyHash::operator()(const RecipientKey& key) const {
-    const std::size_t name = std::hash<std::string_view>{}(key.name);
-    return name ^ (std::hash<std::string_view>{}(key.fax) + 0x9e3779b97f4a7c15u + (name << 6) +
-                   (name >> 2));
-}
 
 RecipientPickerDialog::RecipientPickerDialog(ui::Backend& backend, ui::Platform& platform,
                                              std::string_view helpFile, std::string_view path,

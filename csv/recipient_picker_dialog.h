@@ -8,6 +8,7 @@
 
 #include "csv/csv_candidates.h"
 #include "recipients/recipient_collection.h"
+#include "recipients/recipient_key.h"
 #include "recipients/selected_list_box.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
@@ -31,16 +32,6 @@ class RecipientPickerDialog : public ui::Dialog {
     void OnCancel() override;
 
   private:
-    // What makes two selected recipients the same: both texts, byte for byte.
-    struct RecipientKey {
-        std::string_view name;
-        std::string_view fax;
-        bool operator==(const RecipientKey&) const = default;
-    };
-    struct RecipientKeyHash {
-        std::size_t operator()(const RecipientKey& key) const;
-    };
-
     void FillSourceList(int candidateCount);
     void FindTypedName();
     void MoveSelection();
@@ -56,7 +47,7 @@ class RecipientPickerDialog : public ui::Dialog {
     recipients::SelectedListBox selectedList_;
     ui::ListBox sourceList_;
     ui::Edit typeAhead_;
-    std::unordered_set<RecipientKey, RecipientKeyHash> selectedKeys_;
+    std::unordered_set<recipients::RecipientKey, recipients::RecipientKeyHash> selectedKeys_;
 };
 
 }  // namespace csv

@@ -1,7 +1,6 @@
 #include "speeddial/speed_dial_picker_dialog.h"
 
 #include <algorithm>
-#include <functional>
 #include <new>
 #include <vector>
 
@@ -31,18 +30,12 @@ std::string RecipientEntryOf(const SpeedDialRecord& record) {
     return MakeRecipientEntry(FieldText(record.name), FieldText(record.faxNumber));
 }
 
-}  // namespace
-
-SpeedDialPickerDialog::RecipientKey SpeedDialPickerDialog::RecipientKeyOf(
-    const SpeedDialRecord& record) {
+// The recipient as its record holds it; the records outlive the picker.
+recipients::RecipientKey RecipientKeyOf(const SpeedDialRecord& record) {
     return {FieldText(record.name), FieldText(record.faxNumber)};
 }
 
-std::size_t SpeedDialPickerDialog::RecipientKeyHash::operator()(const RecipientKey& key) const {
-    const std::size_t name = std::hash<std::string_view>{}(key.name);
-    return name ^ (std::hash<std::string_view>{}(key.fax) + 0x9E3779B97F4A7C15u + (name << 6) +
-                   (name >> 2));
-}
+}  // namespace
 
 SpeedDialPickerDialog::SpeedDialPickerDialog(ui::Backend& backend, ui::Platform& platform,
                                              std::string_view helpFile, std::string_view fileName,

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "recipients/recipient_collection.h"
+#include "recipients/recipient_key.h"
 #include "recipients/selected_list_box.h"
 #include "speeddial/speed_dial_record.h"
 #include "ui/controls.h"
@@ -52,21 +53,10 @@ class SpeedDialPickerDialog : public ui::Dialog {
     recipients::SelectedListBox selectedList_;  // each item's data is its record index
     ui::ListBox sourceList_;
     ui::Edit typeAhead_;
-    // A recipient's name and fax number where they stand in its record, which outlives the
-    // picker: finding one allocates nothing.
-    struct RecipientKey {
-        std::string_view name;
-        std::string_view fax;
-
-        bool operator==(const RecipientKey&) const = default;
-    };
-    struct RecipientKeyHash {
-        std::size_t operator()(const RecipientKey& key) const;
-    };
-    static RecipientKey RecipientKeyOf(const SpeedDialRecord& record);
     // The record of each selected item by its recipient, so that "To ->" finds an equal entry
     // without reading the selected list: no two items show one recipient.
-    std::unordered_map<RecipientKey, std::size_t, RecipientKeyHash> selectedByRecipient_;
+    std::unordered_map<recipients::RecipientKey, std::size_t, recipients::RecipientKeyHash>
+        selectedByRecipient_;
 };
 
 }  // namespace speeddial
