@@ -61,6 +61,55 @@ class Utf16Pieces {
     std::size_t count_ = 0;
 };
 
+// The UTF-8 sequence whose lead byte, from 0x80 on, is at lead: whole, malformed (its longest
+// valid beginning, at least the lead) or cut short by end (the bytes before end).
+struct Utf8Sequence {
+    enum Kind { kWhole, kMalformed, kCutShort };
+    Kind kind;
+    int length;
+    char32_t codePoint;
+};
+
+Utf8Sequence ScanUtf8Sequence(const unsigned char* lead, const unsigned char* end) {
+    // The range of the first continuation byte excludes overlong forms, surrogates and anything
+    // above U+10FFFF.
+    int more = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    Utf8Sequence sequence{Utf8Sequence::kMalformed, 1, 0};
+    if (*lead >= 0xC2 && *lead <= 0xDF) {
+        more = 1;
+        sequence.codePoint = *lead & 0x1Fu;
+    } else if (*lead >= 0xE0 && *lead <= 0xEF) {
+        more = 2;
+        sequence.codePoint = *lead & 0x0Fu;
+        low = *lead == 0xE0 ? 0xA0 : 0x80;
+        high = *lead == 0xED ? 0x9F : 0xBF;
+    } else if (*lead >= 0xF0 && *lead <= 0xF4) {
+        more = 3;
+        sequence.codePoint = *lead & 0x07u;
+        low = *lead == 0xF0 ? 0x90 : 0x80;
+        high = *lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return sequence;
+    }
+    for (const unsigned char* byte = lead + 1; more > 0; ++byte, --more) {
+        if (byte == end) {
+            sequence.kind = Utf8Sequence::kCutShort;
+            return sequence;
+        }
+        if (*byte < low || *byte > high) {
+            return sequence;
+        }
+        sequence.codePoint = (sequence.codePoint << 6) | (*byte & 0x3Fu);
+        ++sequence.length;
+        low = 0x80;
+        high = 0xBF;
+    }
+    sequence.kind = Utf8Sequence::kWhole;
+    return sequence;
+}
+
 // false at the first malformed sequence when strict; otherwise each one gives U+FFFD.
 bool DecodeUtf8(std::string_view text, bool strict, Utf16Pieces& pieces) {
     const auto* byte = reinterpret_cast<const unsigned char*>(text.data());
@@ -72,43 +121,14 @@ bool DecodeUtf8(std::string_view text, bool strict, Utf16Pieces& pieces) {
             break;
         }
         pieces.MakeRoom();
-        const unsigned char lead = *byte++;
-        if (lead < 0x80) {
-            pieces.Put(lead);
+        if (*byte < 0x80) {
+            pieces.Put(*byte++);
             continue;
         }
-        // The range of the first continuation byte excludes overlong forms, surrogates and
-        // anything above U+10FFFF.
-        int more = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        char32_t codePoint = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            more = 1;
-            codePoint = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            more = 2;
-            codePoint = lead & 0x0Fu;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            more = 3;
-            codePoint = lead & 0x07u;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        }
-        bool whole = more > 0;
-        for (; more > 0; --more) {
-            if (byte == end || *byte < low || *byte > high) {
-                whole = false;
-                break;
-            }
-            codePoint = (codePoint << 6) | (*byte++ & 0x3Fu);
-            low = 0x80;
-            high = 0xBF;
-        }
-        if (whole) {
-            pieces.PutCodePoint(codePoint);
+        const Utf8Sequence sequence = ScanUtf8Sequence(byte, end);
+        byte += sequence.length;
+        if (sequence.kind == Utf8Sequence::kWhole) {
+            pieces.PutCodePoint(sequence.codePoint);
         } else if (strict) {
             return false;
         } else {
@@ -181,6 +201,61 @@ bool HasNonAsciiByte(std::string_view bytes) {
 }
 
 }  // namespace
+
+bool StartsWithByteOrderMark(std::string_view bytes) {
+    return StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF") ||
+           StartsWith(bytes, "\xEF\xBB\xBF");
+}
+
+void Utf8Sniffer::Feed(std::string_view piece) {
+    if (malformed_) {
+        return;
+    }
+    if (!cutShort_.empty()) {
+        // A sequence is at most four bytes long: the ones cut short and what follows them.
+        const std::size_t kept = cutShort_.size();
+        const std::string joined = cutShort_ + std::string(piece.substr(0, 4 - kept));
+        const auto* lead = reinterpret_cast<const unsigned char*>(joined.data());
+        const Utf8Sequence sequence = ScanUtf8Sequence(lead, lead + joined.size());
+        if (sequence.kind == Utf8Sequence::kCutShort) {
+            cutShort_ = joined;
+            return;
+        }
+        cutShort_.clear();
+        if (sequence.kind == Utf8Sequence::kMalformed) {
+            malformed_ = true;
+            return;
+        }
+        piece.remove_prefix(static_cast<std::size_t>(sequence.length) - kept);
+    }
+    if (!nonAscii_ && !HasNonAsciiByte(piece)) {
+        return;
+    }
+    nonAscii_ = true;
+    const auto* byte = reinterpret_cast<const unsigned char*>(piece.data());
+    const auto* const end = byte + piece.size();
+    while (byte != end) {
+        if (*byte < 0x80) {
+            ++byte;
+            continue;
+        }
+        const Utf8Sequence sequence = ScanUtf8Sequence(byte, end);
+        if (sequence.kind == Utf8Sequence::kMalformed) {
+            malformed_ = true;
+            return;
+        }
+        if (sequence.kind == Utf8Sequence::kCutShort) {
+            cutShort_.assign(reinterpret_cast<const char*>(byte),
+                             static_cast<std::size_t>(end - byte));
+            return;
+        }
+        byte += sequence.length;
+    }
+}
+
+bool Utf8Sniffer::IsUtf8() const {
+    return nonAscii_ && !malformed_ && cutShort_.empty();
+}
 
 std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform) {
     std::string ansi;

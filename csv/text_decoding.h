@@ -17,4 +17,21 @@ namespace csv {
 // Nothing when the bytes are ANSI text to be read as they are. Throws std::bad_alloc.
 std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform);
 
+// Whether the bytes begin with one of the byte-order marks above.
+bool StartsWithByteOrderMark(std::string_view bytes);
+
+// Tells, from a file's bytes without a byte-order mark fed a piece at a time, whether
+// DecodeToAnsi reads them as UTF-8.
+class Utf8Sniffer {
+  public:
+    void Feed(std::string_view piece);
+    // After the last piece.
+    bool IsUtf8() const;
+
+  private:
+    bool nonAscii_ = false;
+    bool malformed_ = false;
+    std::string cutShort_;  // a sequence the last piece ended inside
+};
+
 }  // namespace csv
