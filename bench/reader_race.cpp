@@ -1,8 +1,6 @@
 // Races the project's CSV reader against libcsv, Python's csv module and the floor (one read and
 // a memchr pass), each a whole process on the same generated file. Runs alternate between the
-// programs; each figure is the fastest of its runs, its memory the highest peak. A fifth program,
-// the floor that also fills as much fresh memory as the reader's candidate array, tells what that
-// memory costs on this machine apart from parsing.
+// programs; each figure is the fastest of its runs, its memory the highest peak.
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -140,15 +138,12 @@ int main(int argc, char** argv) {
                               ("reader_race_" + std::to_string(getpid()) + ".csv"))
                                  .string();
     const std::size_t fileBytes = WriteRaceFile(path, lines);
-    // Each line of the race file gives two candidates of 16 bytes.
-    const std::string candidateBytes = std::to_string(std::size_t{32} * lines);
 
     std::vector<Program> programs = {
         {"floor", {Sibling("floor_read_process")}},
         {"reader", {Sibling("csv_read_process")}},
         {"libcsv", {Sibling("libcsv_read_process")}},
         {"python", {"/usr/bin/python3", PYTHON_CSV_SCRIPT}},
-        {"floor+16B", {Sibling("floor_read_process"), "--fill", candidateBytes}},
     };
     // One unmeasured round puts the file and the programs in the page cache.
     for (int round = -1; round < rounds; ++round) {
@@ -174,10 +169,10 @@ int main(int argc, char** argv) {
                 lines, rounds);
     std::printf("every program with GLIBC_TUNABLES=%s\n\n",
                 tunables != nullptr ? tunables : "(unset)");
-    std::printf("%-9s %10s %10s %10s  %s\n", "program", "seconds", "MB/s", "peak MiB", "output");
+    std::printf("%-8s %10s %10s %10s  %s\n", "program", "seconds", "MB/s", "peak MiB", "output");
     for (const Program& program : programs) {
         std::printf(
-            "%-9s %10.3f %10.0f %10.1f  %s\n", program.label.c_str(), program.fastestSeconds,
+            "%-8s %10.3f %10.0f %10.1f  %s\n", program.label.c_str(), program.fastestSeconds,
             static_cast<double>(fileBytes) / 1e6 / program.fastestSeconds,
             Mebibytes(static_cast<double>(program.peakKilobytes) * 1024), program.output.c_str());
     }
@@ -190,9 +185,6 @@ int main(int argc, char** argv) {
     std::printf("(reader - floor) / (python - floor) = %.2f   goal <= 0.20\n",
                 reader / (programs[3].fastestSeconds - floor));
     std::printf("reader / floor                      = %.2f\n", programs[1].fastestSeconds / floor);
-    std::printf(
-        "16 B a candidate of fresh memory    = %.3f s of the reader's %.3f s above the floor\n",
-        programs[4].fastestSeconds - floor, reader);
     std::printf("reader peak %.1f MiB, budget %.1f MiB (file + 16 B a candidate + 8 MiB)\n",
                 Mebibytes(static_cast<double>(programs[1].peakKilobytes) * 1024),
                 Mebibytes(budget));
