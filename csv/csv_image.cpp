@@ -118,22 +118,28 @@ int CsvImage::LoadWhole(ui::ReadableFile& file, std::uint64_t size, ui::Platform
 }
 
 int CsvImage::SurveyFile(ui::ReadableFile& file, std::uint64_t size, std::size_t windowBytes) {
-    Utf8Sniffer sniffer;
+    // Text that may be UTF-8 is read whole for DecodeToAnsi to decide; ANSI text, known from its
+    // first byte beyond ASCII, and ASCII text are read through the window.
+    bool ansi = false;
     std::uint64_t unread = size;
-    bool first = true;
-    while (unread > 0) {
+    for (bool first = true; unread > 0; first = false) {
         const std::size_t read =
             ReadFully(file, bytes_.get(),
                       static_cast<std::size_t>(std::min<std::uint64_t>(windowBytes, unread)));
         if (read == 0) {
-            break;
+            return first ? kReadFailed : 0;
         }
         const std::string_view piece(bytes_.get(), read);
         if (first && StartsWithByteOrderMark(piece)) {
             return 1;
         }
-        first = false;
-        sniffer.Feed(piece);
+        if (!ansi) {
+            const FirstNonAscii found = ClassifyFirstNonAscii(piece);
+            if (found == FirstNonAscii::kMaybeUtf8) {
+                return 1;
+            }
+            ansi = found == FirstNonAscii::kNotUtf8;
+        }
         const ByteCounts feedsAndCommas =
             CountTwoBytes(piece.data(), piece.data() + read, '\n', ',');
         const ByteCounts semicolonsAndTabs =
@@ -144,10 +150,7 @@ int CsvImage::SurveyFile(ui::ReadableFile& file, std::uint64_t size, std::size_t
         fileTabs_ += semicolonsAndTabs.second;
         unread -= read;
     }
-    if (first) {
-        return kReadFailed;
-    }
-    return sniffer.IsUtf8() ? 1 : 0;
+    return 0;
 }
 
 void CsvImage::FillWindow() {

@@ -25,9 +25,8 @@ class CsvImage {
     // text is then converted to the ANSI code page by the platform (see DecodeToAnsi), before
     // anything reads it.
     int Load(const std::string& path, ui::Platform& platform);
-    // As Load, except that a file of more than windowBytes whose text is not Unicode is read
-    // through a window: once to tell its encoding and count its lines, then as lines are handed
-    // out.
+    // As Load, except that a file of more than windowBytes of ASCII or ANSI text is read through
+    // a window: once to tell its encoding and count its lines, then as lines are handed out.
     int Open(const std::string& path, ui::Platform& platform,
              std::size_t windowBytes = kWindowBytes);
     int Open(std::unique_ptr<ui::ReadableFile> file, ui::Platform& platform,
@@ -72,7 +71,7 @@ class CsvImage {
     int LoadWhole(ui::ReadableFile& file, std::uint64_t size, ui::Platform& platform);
     int ConvertToAnsi(ui::Platform& platform);
     // Reads the file through the window: 0 with its lines and delimiters counted, 1 when it is
-    // Unicode and so to be read whole, or a ReaderResult code.
+    // or may be Unicode and so is to be read whole, or a ReaderResult code.
     int SurveyFile(ui::ReadableFile& file, std::uint64_t size, std::size_t windowBytes);
     void FillWindow();
 

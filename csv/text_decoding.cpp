@@ -200,6 +200,21 @@ bool HasNonAsciiByte(std::string_view bytes) {
     return false;
 }
 
+// The first byte from 0x80 on in [byte, end), or end; eight bytes at a time.
+const unsigned char* SkipAscii(const unsigned char* byte, const unsigned char* end) {
+    for (; end - byte >= 8; byte += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, byte, 8);
+        if ((word & 0x8080808080808080u) != 0) {
+            break;
+        }
+    }
+    while (byte != end && *byte < 0x80) {
+        ++byte;
+    }
+    return byte;
+}
+
 }  // namespace
 
 bool StartsWithByteOrderMark(std::string_view bytes) {
@@ -207,54 +222,16 @@ bool StartsWithByteOrderMark(std::string_view bytes) {
            StartsWith(bytes, "\xEF\xBB\xBF");
 }
 
-void Utf8Sniffer::Feed(std::string_view piece) {
-    if (malformed_) {
-        return;
+FirstNonAscii ClassifyFirstNonAscii(std::string_view bytes) {
+    const auto* const end = reinterpret_cast<const unsigned char*>(bytes.data()) + bytes.size();
+    const unsigned char* const first =
+        SkipAscii(reinterpret_cast<const unsigned char*>(bytes.data()), end);
+    if (first == end) {
+        return FirstNonAscii::kNone;
     }
-    if (!cutShort_.empty()) {
-        // A sequence is at most four bytes long: the ones cut short and what follows them.
-        const std::size_t kept = cutShort_.size();
-        const std::string joined = cutShort_ + std::string(piece.substr(0, 4 - kept));
-        const auto* lead = reinterpret_cast<const unsigned char*>(joined.data());
-        const Utf8Sequence sequence = ScanUtf8Sequence(lead, lead + joined.size());
-        if (sequence.kind == Utf8Sequence::kCutShort) {
-            cutShort_ = joined;
-            return;
-        }
-        cutShort_.clear();
-        if (sequence.kind == Utf8Sequence::kMalformed) {
-            malformed_ = true;
-            return;
-        }
-        piece.remove_prefix(static_cast<std::size_t>(sequence.length) - kept);
-    }
-    if (!nonAscii_ && !HasNonAsciiByte(piece)) {
-        return;
-    }
-    nonAscii_ = true;
-    const auto* byte = reinterpret_cast<const unsigned char*>(piece.data());
-    const auto* const end = byte + piece.size();
-    while (byte != end) {
-        if (*byte < 0x80) {
-            ++byte;
-            continue;
-        }
-        const Utf8Sequence sequence = ScanUtf8Sequence(byte, end);
-        if (sequence.kind == Utf8Sequence::kMalformed) {
-            malformed_ = true;
-            return;
-        }
-        if (sequence.kind == Utf8Sequence::kCutShort) {
-            cutShort_.assign(reinterpret_cast<const char*>(byte),
-                             static_cast<std::size_t>(end - byte));
-            return;
-        }
-        byte += sequence.length;
-    }
-}
-
-bool Utf8Sniffer::IsUtf8() const {
-    return nonAscii_ && !malformed_ && cutShort_.empty();
+    return ScanUtf8Sequence(first, end).kind == Utf8Sequence::kMalformed
+               ? FirstNonAscii::kNotUtf8
+               : FirstNonAscii::kMaybeUtf8;
 }
 
 std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform) {

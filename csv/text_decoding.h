@@ -20,18 +20,10 @@ std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& pl
 // Whether the bytes begin with one of the byte-order marks above.
 bool StartsWithByteOrderMark(std::string_view bytes);
 
-// Tells, from a file's bytes without a byte-order mark fed a piece at a time, whether
-// DecodeToAnsi reads them as UTF-8.
-class Utf8Sniffer {
-  public:
-    void Feed(std::string_view piece);
-    // After the last piece.
-    bool IsUtf8() const;
-
-  private:
-    bool nonAscii_ = false;
-    bool malformed_ = false;
-    std::string cutShort_;  // a sequence the last piece ended inside
-};
+// What the first byte from 0x80 on in bytes without a byte-order mark says of their encoding:
+// there is none; it is not well-formed UTF-8, so DecodeToAnsi reads the bytes as ANSI text
+// whatever follows; or it begins a well-formed sequence (or one that bytes cut short).
+enum class FirstNonAscii { kNone, kNotUtf8, kMaybeUtf8 };
+FirstNonAscii ClassifyFirstNonAscii(std::string_view bytes);
 
 }  // namespace csv
