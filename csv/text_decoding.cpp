@@ -177,35 +177,18 @@ bool StartsWith(std::string_view bytes, std::string_view mark) {
     return bytes.substr(0, mark.size()) == mark;
 }
 
-bool HasNonAsciiByte(std::string_view bytes) {
-    // Eight words at a time, or-ed together: the compiler turns this into vector loads.
+// The first byte from 0x80 on in [byte, end), or end. Eight words at a time, or-ed together:
+// the compiler turns this into vector loads.
+const unsigned char* SkipAscii(const unsigned char* byte, const unsigned char* end) {
     constexpr std::size_t kBlock = 64;
-    std::size_t i = 0;
-    for (; i + kBlock <= bytes.size(); i += kBlock) {
+    for (; end - byte >= static_cast<std::ptrdiff_t>(kBlock); byte += kBlock) {
         std::uint64_t words[kBlock / 8];
-        std::memcpy(words, bytes.data() + i, kBlock);
+        std::memcpy(words, byte, kBlock);
         std::uint64_t any = 0;
         for (const std::uint64_t word : words) {
             any |= word;
         }
         if ((any & 0x8080808080808080u) != 0) {
-            return true;
-        }
-    }
-    for (; i < bytes.size(); ++i) {
-        if (static_cast<unsigned char>(bytes[i]) >= 0x80) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The first byte from 0x80 on in [byte, end), or end; eight bytes at a time.
-const unsigned char* SkipAscii(const unsigned char* byte, const unsigned char* end) {
-    for (; end - byte >= 8; byte += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, byte, 8);
-        if ((word & 0x8080808080808080u) != 0) {
             break;
         }
     }
@@ -213,6 +196,11 @@ const unsigned char* SkipAscii(const unsigned char* byte, const unsigned char* e
         ++byte;
     }
     return byte;
+}
+
+bool HasNonAsciiByte(std::string_view bytes) {
+    const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());
+    return SkipAscii(begin, begin + bytes.size()) != begin + bytes.size();
 }
 
 }  // namespace
