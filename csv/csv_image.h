@@ -26,7 +26,8 @@ class CsvImage {
     // anything reads it.
     int Load(const std::string& path, ui::Platform& platform);
     // As Load, except that a file of more than windowBytes of ASCII or ANSI text is read through
-    // a window: once to tell its encoding and count its lines, then as lines are handed out.
+    // a window: once to count its lines, then as lines are handed out. Its first byte beyond
+    // ASCII tells: a file where it may begin UTF-8 is read whole, for DecodeToAnsi to decide.
     int Open(const std::string& path, ui::Platform& platform,
              std::size_t windowBytes = kWindowBytes);
     int Open(std::unique_ptr<ui::ReadableFile> file, ui::Platform& platform,
@@ -50,7 +51,7 @@ class CsvImage {
     // Throws std::bad_alloc when a window must grow to hold them and cannot.
     char* NextLine();
     // Every line not yet handed out, cut at once, as NextLine would hand them out. false, with
-    // nothing cut, when the table cannot be allocated.
+    // nothing cut, when the rest of the file or the table cannot be held.
     bool CutLines(std::vector<char*>& lines);
     // Lines and delimiters not yet handed out, for sizing the candidate array; in a window, the
     // delimiters are those of the whole file.
@@ -73,6 +74,8 @@ class CsvImage {
     // Reads the file through the window: 0 with its lines and delimiters counted, 1 when it is
     // or may be Unicode and so is to be read whole, or a ReaderResult code.
     int SurveyFile(ui::ReadableFile& file, std::uint64_t size, std::size_t windowBytes);
+    // Moves the window on until it holds kMostJoinedLines + 1 whole lines from next_, or the
+    // rest of the file. Throws std::bad_alloc.
     void FillWindow();
 
     std::unique_ptr<char[]> bytes_;
