@@ -74,6 +74,13 @@ class OutOfMemoryRunTest : public testing::Test, protected MemoryBookFixture {
         return texts;
     }
 
+    // The warning of a list that cannot take every entry moved to it.
+    static std::string NoRoomWarning(const std::string& caption) {
+        return caption +
+               ": Insufficient memory to add multiple entries.\nReduce your selections and try "
+               "again.";
+    }
+
     std::filesystem::path dir_;
     std::string source_;
     ui::headless::ScriptedUser user_;
@@ -101,9 +108,7 @@ TEST_F(OutOfMemoryRunTest, ASelectedListWithoutRoomSaysSoAndKeepsWhatItShows) {
             EXPECT_EQ(backend.FindControl(dialog, IDC_SPEED_DIAL_SELECTED_LIST).items.size(), 2u);
             backend.Click(dialog, ui::kIdOk);
         });
-    EXPECT_EQ(Messages(), (std::vector<std::string>{
-                              "Speed Dial CSV Import: Insufficient memory to add multiple "
-                              "entries.\nReduce your selections and try again."}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{NoRoomWarning("Speed Dial CSV Import")}));
     EXPECT_EQ(confirmed_, 2u);
     EXPECT_EQ(std::filesystem::file_size(dir_ / "result.dat"), 4u + 2u * 236u);
 }
@@ -111,15 +116,13 @@ TEST_F(OutOfMemoryRunTest, ASelectedListWithoutRoomSaysSoAndKeepsWhatItShows) {
 // OK imports every entry, so a confirmation that cannot list them all says so.
 TEST_F(OutOfMemoryRunTest, AConfirmationListWithoutRoomSaysSo) {
     Run(kCsv, "Name,Fax\r\nAnn,1\r\nBob,2\r\nCy,3\r\n", 100,
-        [this](HeadlessBackend& backend, ui::WindowHandle dialog) {
+        [](HeadlessBackend& backend, ui::WindowHandle dialog) {
             backend.SelectAllListItems(dialog, IDC_PICKER_SOURCE_LIST, true);
             backend.Click(dialog, IDC_PICKER_TO_SELECTED);
-            backend_.LimitListItems(2);
+            backend.LimitListItems(2);
             backend.Click(dialog, ui::kIdOk);
         });
-    EXPECT_EQ(Messages(), (std::vector<std::string>{
-                              "Import Fax Recipient Data: Insufficient memory to add multiple "
-                              "entries.\nReduce your selections and try again."}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{NoRoomWarning("Import Fax Recipient Data")}));
     EXPECT_LT(confirmed_, 3u);
     EXPECT_EQ(std::filesystem::file_size(dir_ / "result.dat"), 4u + 3u * 62u);
 }
