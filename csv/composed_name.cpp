@@ -17,6 +17,8 @@ using recipients::TrimBlanks;
 
 namespace {
 
+constexpr std::size_t kBlockSize = 64 * 1024;
+
 // The title without its surrounding blanks equals one of the names (given in upper case).
 bool TitleIsOneOf(std::string_view title, std::initializer_list<std::string_view> names) {
     const auto first = title.find_first_not_of(' ');
@@ -44,11 +46,24 @@ char* FieldOrNull(int column, const CsvFieldTable& fields, int count) {
 
 }  // namespace
 
+const char* NameStore::Keep(std::string_view text) {
+    if (blocks_.empty() || kBlockSize - used_ < kFieldTextMax + 1) {
+        blocks_.push_back(std::make_unique<char[]>(kBlockSize));
+        used_ = 0;
+    }
+    char* const place = blocks_.back().get() + used_;
+    const std::size_t length = text.size() < kFieldTextMax ? text.size() : kFieldTextMax;
+    std::memcpy(place, text.data(), length);
+    place[length] = '\0';
+    used_ += length + 1;
+    return place;
+}
+
 const char* CleanNameInPlace(char* field) {
     return recipients::CleanNameField(field);
 }
 
-const char* JoinNameParts(std::span<char* const> parts, TextStore& store, std::string& scratch) {
+const char* JoinNameParts(std::span<char* const> parts, NameStore& store, std::string& scratch) {
     char* only = nullptr;
     int filled = 0;
     for (char* part : parts) {
@@ -95,7 +110,7 @@ NameSources FindNameSources(const CsvFieldTable& header, int count) {
 }
 
 const char* ComposeName(const NameSources& sources, const CsvFieldTable& fields, int count,
-                        TextStore& store, std::string& scratch) {
+                        NameStore& store, std::string& scratch) {
     if (char* display = FieldOrNull(sources.display, fields, count); display != nullptr) {
         if (*CleanNameInPlace(display) != '\0') {
             return display;

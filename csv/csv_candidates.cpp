@@ -47,8 +47,8 @@ bool IsFieldOf(int column, int count) {
 // Makes the candidates of one split line; true when one of them has a fax number.
 class LineCandidateMaker {
   public:
-    LineCandidateMaker(const CsvImage& image, const CsvColumns& columns, CsvCandidateSet& result)
-        : image_(image), columns_(columns), result_(result) {}
+    LineCandidateMaker(const CsvColumns& columns, CsvCandidateSet& result)
+        : columns_(columns), result_(result) {}
 
     bool Make(const CsvFieldTable& fields, int count) {
         bool hasFax = false;
@@ -59,13 +59,13 @@ class LineCandidateMaker {
                 continue;
             }
             if (!nameDone) {
-                candidate.name = Lasting(Name(fields, count));
+                candidate.name = Name(fields, count);
                 nameDone = true;
             }
             char* number = fields[column.value];
             do {
                 char* const more = column.label >= 0 ? CutFirstOfList(number) : nullptr;
-                candidate.fax = Lasting(CleanFaxInPlace(number));
+                candidate.fax = CleanFaxInPlace(number);
                 hasFax = hasFax || *candidate.fax != '\0';
                 result_.candidates.push_back(candidate);
                 number = more;
@@ -75,11 +75,6 @@ class LineCandidateMaker {
     }
 
   private:
-    // The text, or where a window moves on, a copy of it that stays.
-    const char* Lasting(const char* text) {
-        return image_.MayMove(text) ? result_.texts.Keep(text) : text;
-    }
-
     static bool NamesFax(const FaxColumn& column, const CsvFieldTable& fields, int count) {
         return column.label < 0 ||
                (IsFieldOf(column.label, count) && LabelNamesFax(fields[column.label]));
@@ -91,10 +86,9 @@ class LineCandidateMaker {
                        ? CleanNameInPlace(fields[columns_.nameColumn])
                        : "";
         }
-        return ComposeName(columns_.nameSources, fields, count, result_.texts, text_);
+        return ComposeName(columns_.nameSources, fields, count, result_.names, text_);
     }
 
-    const CsvImage& image_;
     const CsvColumns& columns_;
     CsvCandidateSet& result_;
     std::string text_;  // reused, so that a line costs no allocation
@@ -130,7 +124,7 @@ int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& 
     result.candidates.clear();
     try {
         result.candidates.reserve(MostCandidates(image, columns));
-        LineCandidateMaker maker(image, columns, result);
+        LineCandidateMaker maker(columns, result);
         const int lastRead = LastReadField(columns);
         CsvFieldTable fields{};
         while (char* line = image.NextLine()) {

@@ -12,9 +12,9 @@
 namespace csv {
 
 // One (data line, fax number) pair offered to the user: the cleaned name and fax number, each at
-// most kFieldTextMax bytes. Both are NUL-terminated texts cleaned in place in the file image, or
-// kept in the candidate set's texts (a name built from several fields, and every text of a file
-// read through a window), so the image must outlive its candidates.
+// most kFieldTextMax bytes. Both are NUL-terminated texts cleaned in place in the file image (a
+// name built from several fields is kept in the candidate set's names), so the image must
+// outlive its candidates.
 struct CsvCandidate {
     const char* name = "";
     const char* fax = "";
@@ -40,7 +40,7 @@ CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count);
 struct CsvCandidateSet {
     std::vector<CsvCandidate> candidates;
     int rejectedLines = 0;  // data lines that gave no candidate with a fax number
-    TextStore texts;  // names built from several fields, and the texts of a file read in a window
+    NameStore names;
 };
 // Reads every record left in the image into candidates that point into it: 0, or kOutOfMemory
 // when the candidates do not fit. A line that ends inside a quoted field may take the lines after

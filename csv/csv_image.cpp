@@ -7,7 +7,6 @@
 #include <new>
 #include <optional>
 #include <stdexcept>
-#include <utility>
 
 #include "csv/byte_count.h"
 #include "csv/padded_search.h"
@@ -22,39 +21,12 @@ using recipients::kOutOfMemory;
 using recipients::kReadFailed;
 using recipients::kSizeFailed;
 
-namespace {
-
-// Reads until length bytes are in or the file gives no more; how many are in.
-std::size_t ReadFully(ui::ReadableFile& file, char* into, std::size_t length) {
-    std::size_t total = 0;
-    while (total < length) {
-        const std::size_t read = file.Read(into + total, length - total);
-        if (read == 0) {
-            break;
-        }
-        total += read;
-    }
-    return total;
-}
-
-}  // namespace
-
 int CsvImage::Load(const std::string& path, ui::Platform& platform) {
-    return Open(path, platform, SIZE_MAX);
-}
-
-int CsvImage::Open(const std::string& path, ui::Platform& platform, std::size_t windowBytes) {
     Release();
-    std::unique_ptr<ui::ReadableFile> file = platform.OpenFileToRead(path);
+    const std::unique_ptr<ui::ReadableFile> file = platform.OpenFileToRead(path);
     if (!file) {
         return kOpenFailed;
     }
-    return Open(std::move(file), platform, windowBytes);
-}
-
-int CsvImage::Open(std::unique_ptr<ui::ReadableFile> file, ui::Platform& platform,
-                   std::size_t windowBytes) {
-    Release();
     const std::optional<std::uint64_t> size = file->Size();
     if (!size) {
         return kSizeFailed;
@@ -62,51 +34,10 @@ int CsvImage::Open(std::unique_ptr<ui::ReadableFile> file, ui::Platform& platfor
     if (*size >= PTRDIFF_MAX - kSearchPadding) {
         return kOutOfMemory;
     }
-    // A byte-order mark must fit in the first window.
-    windowBytes = std::max<std::size_t>(windowBytes, 4);
-    if (*size <= windowBytes) {
-        return LoadWhole(*file, *size, platform);
-    }
-    if (const int result = Allocate(windowBytes); result != 0) {
+    if (const int result = Allocate(static_cast<std::size_t>(*size)); result != 0) {
         return result;
     }
-    const int surveyed = SurveyFile(*file, *size, windowBytes);
-    if (surveyed < 0) {
-        Release();
-        return surveyed;
-    }
-    if (!file->Rewind()) {
-        Release();
-        return kReadFailed;
-    }
-    if (surveyed == 1) {
-        Release();
-        return LoadWhole(*file, *size, platform);
-    }
-    file_ = std::move(file);
-    unread_ = *size;
-    capacity_ = windowBytes;
-    linesStay_ = false;
-    length_ = 0;
-    next_ = bytes_.get();
-    try {
-        FillWindow();
-    } catch (const std::bad_alloc&) {
-        Release();
-        return kOutOfMemory;
-    }
-    if (length_ == 0) {
-        Release();
-        return kReadFailed;
-    }
-    return 0;
-}
-
-int CsvImage::LoadWhole(ui::ReadableFile& file, std::uint64_t size, ui::Platform& platform) {
-    if (const int result = Allocate(static_cast<std::size_t>(size)); result != 0) {
-        return result;
-    }
-    const std::size_t read = ReadFully(file, bytes_.get(), length_);
+    const std::size_t read = file->Read(bytes_.get(), length_);
     if (read == 0) {
         Release();
         return kReadFailed;
@@ -115,92 +46,6 @@ int CsvImage::LoadWhole(ui::ReadableFile& file, std::uint64_t size, ui::Platform
     std::memset(bytes_.get() + read, 0, length_ - read + 1);
     length_ = read;
     return ConvertToAnsi(platform);
-}
-
-int CsvImage::SurveyFile(ui::ReadableFile& file, std::uint64_t size, std::size_t windowBytes) {
-    // Text that may be UTF-8 is read whole for DecodeToAnsi to decide; ANSI text, known from its
-    // first byte beyond ASCII, and ASCII text are read through the window.
-    bool ansi = false;
-    std::uint64_t unread = size;
-    for (bool first = true; unread > 0; first = false) {
-        const std::size_t read =
-            ReadFully(file, bytes_.get(),
-                      static_cast<std::size_t>(std::min<std::uint64_t>(windowBytes, unread)));
-        if (read == 0) {
-            return first ? kReadFailed : 0;
-        }
-        const std::string_view piece(bytes_.get(), read);
-        if (first && StartsWithByteOrderMark(piece)) {
-            return 1;
-        }
-        if (!ansi) {
-            const FirstNonAscii found = ClassifyFirstNonAscii(piece);
-            if (found == FirstNonAscii::kMaybeUtf8) {
-                return 1;
-            }
-            ansi = found == FirstNonAscii::kNotUtf8;
-        }
-        const ByteCounts feedsAndCommas =
-            CountTwoBytes(piece.data(), piece.data() + read, '\n', ',');
-        const ByteCounts semicolonsAndTabs =
-            CountTwoBytes(piece.data(), piece.data() + read, ';', '\t');
-        fileFeeds_ += feedsAndCommas.first;
-        fileCommas_ += feedsAndCommas.second;
-        fileSemicolons_ += semicolonsAndTabs.first;
-        fileTabs_ += semicolonsAndTabs.second;
-        unread -= read;
-    }
-    return 0;
-}
-
-void CsvImage::FillWindow() {
-    while (file_ != nullptr && feedsAhead_ <= kMostJoinedLines) {
-        const auto kept = static_cast<std::size_t>(bytes_.get() + length_ - next_);
-        // At least half the window stays free for reading, so that no byte is moved often.
-        if (kept > capacity_ / 2) {
-            const std::size_t capacity = capacity_ * 2;
-            std::unique_ptr<char[]> grown(new char[capacity + 1 + kSearchPadding]);
-            std::memcpy(grown.get(), next_, kept);
-            bytes_ = std::move(grown);
-            capacity_ = capacity;
-        } else {
-            std::memmove(bytes_.get(), next_, kept);
-        }
-        next_ = bytes_.get();
-        const auto wanted =
-            static_cast<std::size_t>(std::min<std::uint64_t>(capacity_ - kept, unread_));
-        const std::size_t read = file_->Read(bytes_.get() + kept, wanted);
-        unread_ -= read;
-        length_ = kept + read;
-        std::memset(bytes_.get() + length_, 0, 1 + kSearchPadding);
-        feedsAhead_ += CountTwoBytes(bytes_.get() + kept, bytes_.get() + length_, '\n', '\n').first;
-        if (read == 0 || unread_ == 0) {
-            file_.reset();
-        }
-    }
-}
-
-int CsvImage::ReadWhole() {
-    if (file_ != nullptr) {
-        const auto kept = static_cast<std::size_t>(bytes_.get() + length_ - next_);
-        if (unread_ >= PTRDIFF_MAX - kSearchPadding - kept) {
-            return kOutOfMemory;
-        }
-        const std::size_t capacity = kept + static_cast<std::size_t>(unread_);
-        std::unique_ptr<char[]> whole(new (std::nothrow) char[capacity + 1 + kSearchPadding]);
-        if (!whole) {
-            return kOutOfMemory;
-        }
-        std::memcpy(whole.get(), next_, kept);
-        length_ = kept + ReadFully(*file_, whole.get() + kept, capacity - kept);
-        std::memset(whole.get() + length_, 0, 1 + kSearchPadding);
-        bytes_ = std::move(whole);
-        next_ = bytes_.get();
-        capacity_ = capacity;
-        file_.reset();
-    }
-    linesStay_ = true;
-    return 0;
 }
 
 int CsvImage::Assign(std::string_view bytes, ui::Platform& platform) {
@@ -220,16 +65,6 @@ void CsvImage::Release() {
     bytes_.reset();
     length_ = 0;
     next_ = nullptr;
-    linesStay_ = true;
-    file_.reset();
-    unread_ = 0;
-    capacity_ = 0;
-    feedsAhead_ = 0;
-    feedsHandedOut_ = 0;
-    fileFeeds_ = 0;
-    fileCommas_ = 0;
-    fileSemicolons_ = 0;
-    fileTabs_ = 0;
 }
 
 int CsvImage::Allocate(std::size_t length) {
@@ -267,11 +102,10 @@ int CsvImage::ConvertToAnsi(ui::Platform& platform) {
 }
 
 char* CsvImage::NextLine() {
-    if (next_ == nullptr) {
+    char* line = next_;
+    if (line == nullptr) {
         return nullptr;
     }
-    FillWindow();
-    char* line = next_;
     char* const end = bytes_.get() + length_;
     char* const feed = FindLineFeedInPaddedText(line, end);
     if (feed == nullptr) {
@@ -285,18 +119,11 @@ char* CsvImage::NextLine() {
         *feed = '\0';
     }
     next_ = feed + 1;
-    if (!linesStay_) {
-        feedsAhead_ -= feedsAhead_ > 0 ? 1 : 0;
-        ++feedsHandedOut_;
-    }
     return line;
 }
 
 bool CsvImage::CutLines(std::vector<char*>& lines) {
     lines.clear();
-    if (ReadWhole() != 0) {
-        return false;
-    }
     try {
         lines.reserve(CountAhead().lines);
     } catch (const std::length_error&) {
@@ -313,13 +140,6 @@ bool CsvImage::CutLines(std::vector<char*>& lines) {
 CsvImage::Ahead CsvImage::CountAhead(char delimiter) const {
     if (next_ == nullptr) {
         return {};
-    }
-    if (!linesStay_) {
-        const std::size_t delimiters = delimiter == ','    ? fileCommas_
-                                       : delimiter == ';'  ? fileSemicolons_
-                                       : delimiter == '\t' ? fileTabs_
-                                                           : 0;
-        return {fileFeeds_ - std::min(fileFeeds_, feedsHandedOut_) + 1, delimiters};
     }
     const ByteCounts counts = CountTwoBytes(next_, bytes_.get() + length_, '\n', delimiter);
     return {counts.first + 1, counts.second};
@@ -338,10 +158,6 @@ bool CsvImage::JoinQuotedRecord(char* openField, char delimiter, int fieldsBefor
                                                       delimiter, fieldsBefore, fieldsWanted);
     if (joined.joined) {
         next_ = joined.next;
-        if (!linesStay_) {
-            feedsAhead_ -= std::min(feedsAhead_, joined.lineFeeds);
-            feedsHandedOut_ += joined.lineFeeds;
-        }
     }
     return joined.joined;
 }

@@ -52,31 +52,10 @@ int ChooseColumns(char* header, std::string_view path, int kind, CsvDialogs& dia
     return 0;
 }
 
-// Whether the image holds a card file, which is then read whole, as is a window that does not
-// yet hold the first line that is not blank: that line tells. 0, or kOutOfMemory.
-int TellCardFile(CsvImage& image, bool& isCard) {
-    isCard = false;
-    if (image.IsStreaming()) {
-        const std::string_view rest = image.Rest();
-        const std::size_t first = rest.find_first_not_of(" \t\r\n");
-        if (first == std::string_view::npos || rest.find('\n', first) == std::string_view::npos) {
-            if (const int result = image.ReadWhole(); result != 0) {
-                return result;
-            }
-        }
-    }
-    isCard = IsVCardText(image.Rest());
-    return isCard ? image.ReadWhole() : 0;
-}
-
 // 0 with the candidates read, a ReaderResult code, or kMappingCancelled.
 int ReadRecords(CsvImage& image, std::string_view path, int kind, CsvDialogs& dialogs,
                 ui::Platform& platform, CsvCandidateSet& read) {
-    bool isCard = false;
-    if (const int result = TellCardFile(image, isCard); result != 0) {
-        return result;
-    }
-    if (isCard) {
+    if (IsVCardText(image.Rest())) {
         return ReadVCardCandidates(image, platform, read);
     }
     char* header = CutHeaderLine(image);
@@ -116,7 +95,7 @@ int ReadCsvSource(const std::string& path, RecipientCollection& collection, int&
     // the read with nothing taken.
     try {
         CsvImage image;
-        if (const int loaded = image.Open(path, platform); loaded != 0) {
+        if (const int loaded = image.Load(path, platform); loaded != 0) {
             return loaded;
         }
         return ReadCsvImage(image, path, collection, rejectedCount, kind, dialogs, platform);

@@ -112,8 +112,7 @@ JoinedRecord JoinQuotedRecord(char* openField, char* next, const char* end, char
                     return {};
                 }
                 MoveLinesTogether(openField + std::strlen(openField), next, line, end);
-                return {true, line.next,
-                        static_cast<std::size_t>(lines) + (line.next != nullptr ? 1 : 0)};
+                return {true, line.next};
         }
     }
     return {};

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstddef>
-
 namespace csv {
 
 // How many lines after its first one a record's quoted field may run on.
@@ -16,8 +14,7 @@ inline constexpr int kMostJoinedLines = 32;
 // (nullptr: none), end the image's final NUL.
 struct JoinedRecord {
     bool joined = false;
-    char* next = nullptr;       // where the lines after the record start once joined
-    std::size_t lineFeeds = 0;  // the line feeds the record took
+    char* next = nullptr;  // where the lines after the record start once joined
 };
 // When the record joins, its lines are moved together in place, each line break becoming one
 // blank, so that the record is one NUL-terminated text from the line's start; otherwise nothing

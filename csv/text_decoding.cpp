@@ -61,55 +61,6 @@ class Utf16Pieces {
     std::size_t count_ = 0;
 };
 
-// The UTF-8 sequence whose lead byte, from 0x80 on, is at lead: whole, malformed (its longest
-// valid beginning, at least the lead) or cut short by end (the bytes before end).
-struct Utf8Sequence {
-    enum Kind { kWhole, kMalformed, kCutShort };
-    Kind kind;
-    int length;
-    char32_t codePoint;
-};
-
-Utf8Sequence ScanUtf8Sequence(const unsigned char* lead, const unsigned char* end) {
-    // The range of the first continuation byte excludes overlong forms, surrogates and anything
-    // above U+10FFFF.
-    int more = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    Utf8Sequence sequence{Utf8Sequence::kMalformed, 1, 0};
-    if (*lead >= 0xC2 && *lead <= 0xDF) {
-        more = 1;
-        sequence.codePoint = *lead & 0x1Fu;
-    } else if (*lead >= 0xE0 && *lead <= 0xEF) {
-        more = 2;
-        sequence.codePoint = *lead & 0x0Fu;
-        low = *lead == 0xE0 ? 0xA0 : 0x80;
-        high = *lead == 0xED ? 0x9F : 0xBF;
-    } else if (*lead >= 0xF0 && *lead <= 0xF4) {
-        more = 3;
-        sequence.codePoint = *lead & 0x07u;
-        low = *lead == 0xF0 ? 0x90 : 0x80;
-        high = *lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return sequence;
-    }
-    for (const unsigned char* byte = lead + 1; more > 0; ++byte, --more) {
-        if (byte == end) {
-            sequence.kind = Utf8Sequence::kCutShort;
-            return sequence;
-        }
-        if (*byte < low || *byte > high) {
-            return sequence;
-        }
-        sequence.codePoint = (sequence.codePoint << 6) | (*byte & 0x3Fu);
-        ++sequence.length;
-        low = 0x80;
-        high = 0xBF;
-    }
-    sequence.kind = Utf8Sequence::kWhole;
-    return sequence;
-}
-
 // false at the first malformed sequence when strict; otherwise each one gives U+FFFD.
 bool DecodeUtf8(std::string_view text, bool strict, Utf16Pieces& pieces) {
     const auto* byte = reinterpret_cast<const unsigned char*>(text.data());
@@ -121,14 +72,43 @@ bool DecodeUtf8(std::string_view text, bool strict, Utf16Pieces& pieces) {
             break;
         }
         pieces.MakeRoom();
-        if (*byte < 0x80) {
-            pieces.Put(*byte++);
+        const unsigned char lead = *byte++;
+        if (lead < 0x80) {
+            pieces.Put(lead);
             continue;
         }
-        const Utf8Sequence sequence = ScanUtf8Sequence(byte, end);
-        byte += sequence.length;
-        if (sequence.kind == Utf8Sequence::kWhole) {
-            pieces.PutCodePoint(sequence.codePoint);
+        // The range of the first continuation byte excludes overlong forms, surrogates and
+        // anything above U+10FFFF.
+        int more = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        char32_t codePoint = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            more = 1;
+            codePoint = lead & 0x1Fu;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            more = 2;
+            codePoint = lead & 0x0Fu;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            more = 3;
+            codePoint = lead & 0x07u;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        }
+        bool whole = more > 0;
+        for (; more > 0; --more) {
+            if (byte == end || *byte < low || *byte > high) {
+                whole = false;
+                break;
+            }
+            codePoint = (codePoint << 6) | (*byte++ & 0x3Fu);
+            low = 0x80;
+            high = 0xBF;
+        }
+        if (whole) {
+            pieces.PutCodePoint(codePoint);
         } else if (strict) {
             return false;
         } else {
@@ -177,50 +157,30 @@ bool StartsWith(std::string_view bytes, std::string_view mark) {
     return bytes.substr(0, mark.size()) == mark;
 }
 
-// The first byte from 0x80 on in [byte, end), or end. Eight words at a time, or-ed together:
-// the compiler turns this into vector loads.
-const unsigned char* SkipAscii(const unsigned char* byte, const unsigned char* end) {
+bool HasNonAsciiByte(std::string_view bytes) {
+    // Eight words at a time, or-ed together: the compiler turns this into vector loads.
     constexpr std::size_t kBlock = 64;
-    for (; end - byte >= static_cast<std::ptrdiff_t>(kBlock); byte += kBlock) {
+    std::size_t i = 0;
+    for (; i + kBlock <= bytes.size(); i += kBlock) {
         std::uint64_t words[kBlock / 8];
-        std::memcpy(words, byte, kBlock);
+        std::memcpy(words, bytes.data() + i, kBlock);
         std::uint64_t any = 0;
         for (const std::uint64_t word : words) {
             any |= word;
         }
         if ((any & 0x8080808080808080u) != 0) {
-            break;
+            return true;
         }
     }
-    while (byte != end && *byte < 0x80) {
-        ++byte;
+    for (; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80) {
+            return true;
+        }
     }
-    return byte;
-}
-
-bool HasNonAsciiByte(std::string_view bytes) {
-    const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());
-    return SkipAscii(begin, begin + bytes.size()) != begin + bytes.size();
+    return false;
 }
 
 }  // namespace
-
-bool StartsWithByteOrderMark(std::string_view bytes) {
-    return StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF") ||
-           StartsWith(bytes, "\xEF\xBB\xBF");
-}
-
-FirstNonAscii ClassifyFirstNonAscii(std::string_view bytes) {
-    const auto* const end = reinterpret_cast<const unsigned char*>(bytes.data()) + bytes.size();
-    const unsigned char* const first =
-        SkipAscii(reinterpret_cast<const unsigned char*>(bytes.data()), end);
-    if (first == end) {
-        return FirstNonAscii::kNone;
-    }
-    return ScanUtf8Sequence(first, end).kind == Utf8Sequence::kMalformed
-               ? FirstNonAscii::kNotUtf8
-               : FirstNonAscii::kMaybeUtf8;
-}
 
 std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform) {
     std::string ansi;

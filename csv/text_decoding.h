@@ -17,13 +17,4 @@ namespace csv {
 // Nothing when the bytes are ANSI text to be read as they are. Throws std::bad_alloc.
 std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform);
 
-// Whether the bytes begin with one of the byte-order marks above.
-bool StartsWithByteOrderMark(std::string_view bytes);
-
-// What the first byte from 0x80 on in bytes without a byte-order mark says of their encoding:
-// there is none; it is not well-formed UTF-8, so DecodeToAnsi reads the bytes as ANSI text
-// whatever follows; or it begins a well-formed sequence (or one that bytes cut short).
-enum class FirstNonAscii { kNone, kNotUtf8, kMaybeUtf8 };
-FirstNonAscii ClassifyFirstNonAscii(std::string_view bytes);
-
 }  // namespace csv

@@ -133,7 +133,7 @@ class CardReader {
         if (fullName_ != nullptr && *CleanNameInPlace(fullName_) != '\0') {
             return fullName_;
         }
-        if (const char* joined = JoinNameParts(nameParts_, result_.texts, scratch_);
+        if (const char* joined = JoinNameParts(nameParts_, result_.names, scratch_);
             *joined != '\0') {
             return joined;
         }

@@ -2,15 +2,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "csv/csv_reader.h"
 #include "fuzz/fuzz_platform.h"
 #include "recipients/reader_result.h"
-#include "ui/headless/memory_readable_file.h"
 #include "ui/window_handle.h"
 
 using namespace recipients;
@@ -40,7 +36,6 @@ class FuzzDialogs : public CsvDialogs {
                                            std::span<char* const> headerFields) override {
         const int count = static_cast<int>(headerFields.size());
         Require(count <= 1024);
-        headerShown.assign(headerFields.begin(), headerFields.end());
         if (count == 0) {
             return std::nullopt;  // the dialog cannot end with OK without a fax column
         }
@@ -58,7 +53,6 @@ class FuzzDialogs : public CsvDialogs {
         Require(collection.count == static_cast<int>(candidates.size()));
         collection.count = 0;
         for (const CsvCandidate& candidate : candidates) {
-            offered.emplace_back(candidate.Name(), candidate.Fax());
             Require(candidate.Name().size() <= kFieldTextMax);
             Require(candidate.Fax().size() <= kFieldTextMax);
             for (const char c : candidate.Fax()) {
@@ -71,52 +65,20 @@ class FuzzDialogs : public CsvDialogs {
         return ui::kIdOk;
     }
 
-    std::vector<std::string> headerShown;
-    std::vector<std::pair<std::string, std::string>> offered;
-
   private:
     std::uint8_t nameChoice_;
     std::uint8_t faxChoice_;
 };
 
-struct Outcome {
-    int result = 0;
-    int rejected = -1;
-    std::vector<std::string> headerShown;
-    std::vector<std::pair<std::string, std::string>> offered;
-
-    bool operator==(const Outcome&) const = default;
-};
-
-Outcome ReadImage(CsvImage& image, int kind, const std::uint8_t* choices) {
-    FuzzDialogs dialogs(choices[0], choices[1]);
-    RecipientCollection collection;
-    Outcome outcome;
-    outcome.result = ReadCsvImage(image, "fuzz.csv", collection, outcome.rejected, kind, dialogs,
-                                  FuzzPlatform());
-    Require(outcome.result >= kBadCsvFormat);
-    Require(outcome.result != kOpenFailed && outcome.result != kSizeFailed &&
-            outcome.result != kReadFailed);
-    if (outcome.result >= 0) {
-        Require(outcome.result == collection.count);
-    }
-    outcome.headerShown = std::move(dialogs.headerShown);
-    outcome.offered = std::move(dialogs.offered);
-    return outcome;
-}
-
 }  // namespace
 
-// The first byte picks the source kind and how the file is read a second time, through a window
-// that must read it as the whole image does; the next two pick the mapped columns; the rest is
-// the file.
+// The first byte picks the source kind, the next two the mapped columns; the rest is the file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
         return 0;
     }
     const int kind = (data[0] & 1) != 0 ? kSourceCsvMapped : kSourceCsvAutoSearch;
-    const std::size_t window = 4 + (data[0] >> 1) % 64;
-    const std::size_t readLimit = (data[0] & 0x80) != 0 ? 1 + data[0] % 7 : SIZE_MAX;
+    FuzzDialogs dialogs(data[1], data[2]);
     CsvImage image;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 3), size - 3);
     const int loaded = image.Assign(bytes, FuzzPlatform());
@@ -124,10 +86,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(loaded == kReadFailed && bytes.empty());
         return 0;
     }
-    const Outcome whole = ReadImage(image, kind, data + 1);
-    CsvImage windowed;
-    Require(windowed.Open(ui::headless::OpenMemoryFile(bytes, readLimit), FuzzPlatform(), window) ==
-            0);
-    Require(ReadImage(windowed, kind, data + 1) == whole);
+    RecipientCollection collection;
+    int rejected = -1;
+    const int result =
+        ReadCsvImage(image, "fuzz.csv", collection, rejected, kind, dialogs, FuzzPlatform());
+    Require(result >= kBadCsvFormat);
+    Require(result != kOpenFailed && result != kSizeFailed && result != kReadFailed);
+    if (result >= 0) {
+        Require(result == collection.count);
+    }
     return 0;
 }

@@ -15,8 +15,6 @@ class ReadableFile {
     // Reads up to length bytes from the current position; how many were read, 0 on failure or
     // at the end.
     virtual std::size_t Read(char* into, std::size_t length) = 0;
-    // Back to the first byte, for a second reading; false when the file cannot go back.
-    virtual bool Rewind() = 0;
 };
 
 }  // namespace ui

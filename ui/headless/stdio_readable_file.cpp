@@ -27,8 +27,6 @@ class StdioReadableFile : public ReadableFile {
         return std::fread(into, 1, length, file_);
     }
 
-    bool Rewind() override { return std::fseek(file_, 0, SEEK_SET) == 0; }
-
     bool IsRegular() const {
         struct stat status;
         return fstat(fileno(file_), &status) == 0 && S_ISREG(status.st_mode);

@@ -38,11 +38,6 @@ class Win32ReadableFile : public ReadableFile {
         return total;
     }
 
-    bool Rewind() override {
-        LARGE_INTEGER start{};
-        return SetFilePointerEx(file_, start, nullptr, FILE_BEGIN) != 0;
-    }
-
   private:
     HANDLE file_;
 };

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,7 +10,6 @@
 #include "recipients/reader_result.h"
 #include "temp_csv_file.h"
 #include "tests/unit/test_platform.h"
-#include "ui/headless/memory_readable_file.h"
 
 using namespace recipients;
 using namespace csv;
@@ -174,83 +172,6 @@ TEST_F(CsvReaderTest, UnterminatedQuotesAnywhereInDataLines) {
     EXPECT_EQ(Read("Name,Fax\n\"\n,\"\nAnn,\"1,2\nBob,\"\"3\nCy,\"4\"\"\n", kAutomatic), 2);
     EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"", ""}, {"Ann", "12"}, {"Bob", ""}, {"Cy", "4"}}));
     EXPECT_EQ(rejected, 3);
-}
-
-// The reader's answer, the header it asked about and the candidates it offered, one per line.
-std::string ReadImage(CsvImage& image, int kind) {
-    FakeCsvDialogs dialogs;
-    dialogs.mapping = ColumnMapping{0, 1};
-    RecipientCollection collection;
-    int rejected = -7;
-    const int result =
-        ReadCsvImage(image, "x.csv", collection, rejected, kind, dialogs, TestPlatform());
-    std::string outcome = std::to_string(result) + " " + std::to_string(rejected) + "\n";
-    for (const std::string& field : dialogs.headerShown) {
-        outcome += "[" + field + "]";
-    }
-    for (const auto& [name, fax] : dialogs.candidatesShown) {
-        outcome += "\n" + name + " | " + fax;
-    }
-    return outcome;
-}
-
-// Files of the kinds the reader meets, read whole and through windows small enough to move and
-// grow many times, with reads cut short: the same questions, candidates and counts.
-TEST(CsvReaderWindow, ReadsEveryFileAsTheWholeImage) {
-    const Texts pieces = {"Name",
-                          "Fax",
-                          "Business Fax",
-                          "First Name",
-                          "Last Name",
-                          "Company",
-                          ",",
-                          ",",
-                          ",",
-                          ";",
-                          "\t",
-                          "\"",
-                          "\"",
-                          "\"\"",
-                          "\r\n",
-                          "\n",
-                          "\n",
-                          "\n",
-                          "\r",
-                          " ",
-                          "Ann",
-                          "+49 (30) 1234",
-                          "555-0100",
-                          "[x]",
-                          "\xE9",
-                          "\xC3\xA9",
-                          "\xE2\x82",
-                          "\xF0\x9F\x98\x80",
-                          "\0"s,
-                          std::string(70, 'a')};
-    const Texts starts = {"", "Name,Fax,Home Fax\n", "\xEF\xBB\xBFName;Fax\n", "\n\n \n\n\n\n\n",
-                          "BEGIN:VCARD\r\nFN:Ann\r\nTEL;TYPE=FAX:1\r\nEND:VCARD\r\n"};
-    std::mt19937 random(20261208);
-    for (int round = 0; round < 4000; ++round) {
-        std::string text = starts[random() % starts.size()];
-        for (int count = static_cast<int>(random() % 300); count > 0; --count) {
-            text += pieces[random() % pieces.size()];
-        }
-        const int kind = round % 3 == 0 ? kMapped : kAutomatic;
-        CsvImage whole;
-        if (whole.Assign(text, TestPlatform()) != 0) {
-            continue;
-        }
-        const std::string expected = ReadImage(whole, kind);
-        const std::size_t window = 4 + random() % 60;
-        const std::size_t readLimit = round % 2 == 0 ? SIZE_MAX : 1 + random() % 9;
-        CsvImage windowed;
-        ASSERT_EQ(
-            windowed.Open(ui::headless::OpenMemoryFile(text, readLimit), TestPlatform(), window),
-            0);
-        ASSERT_EQ(ReadImage(windowed, kind), expected)
-            << "window " << window << ", reads of " << readLimit << ", file:\n"
-            << text;
-    }
 }
 
 }  // namespace
