@@ -11,6 +11,7 @@
 #include "recipients/reader_result.h"
 #include "recipients/recipient_collection.h"
 #include "recipients/recipient_limit.h"
+#include "ui/host_protocol.h"
 
 namespace app {
 
@@ -22,9 +23,6 @@ using recipients::SourceKind;
 
 namespace {
 
-constexpr int kLimitControl = 1008;
-constexpr int kNameFaxCommand = 1022;
-constexpr int kSpeedDialCommand = 1028;
 constexpr char kNoEntry[] = "No entry to be imported.";
 
 // Releases what the sources kept and gives the host window back, with the command for the
@@ -39,19 +37,20 @@ class HostHandback {
         if (host != 0) {
             context_.platform.EnableWindow(host, true);
             context_.platform.SetForegroundWindow(host);
-            context_.platform.PostCommand(
-                host, kind_ == kSourceSpeedDial ? kSpeedDialCommand : kNameFaxCommand);
+            context_.platform.PostCommand(host, kind_ == kSourceSpeedDial
+                                                    ? ui::kSpeedDialImportedCommand
+                                                    : ui::kNameFaxImportedCommand);
             context_.hostWindow = 0;
         }
     }
     HostHandback(const HostHandback&) = delete;
     HostHandback& operator=(const HostHandback&) = delete;
-    void SetKind(int kind) { kind_ = kind; }
+    void SetKind(SourceKind kind) { kind_ = kind; }
 
   private:
     ImportContext& context_;
     SourceReaders& sources_;
-    int kind_ = kSourceCancel;
+    SourceKind kind_ = kSourceCancel;
 };
 
 void ShowRunMessage(ImportContext& context, std::string_view text, std::string_view caption,
@@ -79,7 +78,7 @@ void ReadFileSource(ImportContext& context, SourceReaders& sources, const std::s
     int rejected = 0;
     const int result = kind == kSourceSpeedDial
                            ? sources.ReadSpeedDialSource(path, collection, rejected)
-                           : sources.ReadCsvSource(path, collection, rejected, kind);
+                           : sources.ReadContactFile(path, collection, rejected, kind);
     if (const auto error = DescribeReaderError(result, path)) {
         ShowRunMessage(context, error->text, error->caption, ui::MessageIcon::Error);
         return;
@@ -113,9 +112,8 @@ void ImportChosenSource(ImportContext& context, SourceReaders& sources, HostHand
                         RecipientCollection& collection, ImportCounters& counters,
                         const std::string& resultPath) {
     SourceSelectionDialog selection(context);
-    const int chosen = selection.DoModal();
-    handback.SetKind(chosen);
-    const auto kind = static_cast<SourceKind>(chosen);
+    const auto kind = static_cast<SourceKind>(selection.DoModal());
+    handback.SetKind(kind);
 
     switch (kind) {
         case kSourceMessagingAddressBook:
@@ -189,7 +187,7 @@ void ImportRun(ImportContext& context, SourceReaders& sources) {
 
     context.hostWindow = platform.ForegroundWindow();
     if (context.hostWindow != 0) {
-        collection.limit = platform.HasChildControl(context.hostWindow, kLimitControl)
+        collection.limit = platform.HasChildControl(context.hostWindow, ui::kHostLimitControlId)
                                ? recipients::kHostRecipientLimit
                                : 0;
         platform.EnableWindow(context.hostWindow, false);

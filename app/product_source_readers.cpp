@@ -1,14 +1,14 @@
 #include "app/product_source_readers.h"
 
-#include "csv/csv_reader.h"
-#include "csv/modal_csv_dialogs.h"
+#include "contactfile/contact_file_reader.h"
+#include "contactfile/modal_contact_file_dialogs.h"
 #include "speeddial/modal_speed_dial_dialogs.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_writer.h"
 
 namespace app {
 
-using csv::ModalCsvDialogs;
+using contactfile::ModalContactFileDialogs;
 using recipients::ImportCounters;
 using recipients::RecipientCollection;
 using recipients::SourceKind;
@@ -37,10 +37,11 @@ void ProductSourceReaders::ImportFromAddressDialog(RecipientCollection& collecti
     addressBooks_.ImportFromAddressDialog(collection, counters);
 }
 
-int ProductSourceReaders::ReadCsvSource(const std::string& path, RecipientCollection& collection,
-                                        int& rejectedCount, SourceKind kind) {
-    ModalCsvDialogs dialogs(context_.backend, context_.platform, context_.helpFilePath);
-    return csv::ReadCsvSource(path, collection, rejectedCount, kind, dialogs, context_.platform);
+int ProductSourceReaders::ReadContactFile(const std::string& path, RecipientCollection& collection,
+                                          int& rejectedCount, SourceKind kind) {
+    ModalContactFileDialogs dialogs(context_.backend, context_.platform, context_.helpFilePath);
+    return contactfile::ReadContactFile(path, collection, rejectedCount, kind, dialogs,
+                                        context_.platform);
 }
 
 int ProductSourceReaders::ReadSpeedDialSource(const std::string& path,

@@ -20,8 +20,8 @@ class ProductSourceReaders : public SourceReaders {
     void CloseWabAddressBook() override;
     void ImportFromAddressDialog(recipients::RecipientCollection& collection,
                                  recipients::ImportCounters& counters) override;
-    int ReadCsvSource(const std::string& path, recipients::RecipientCollection& collection,
-                      int& rejectedCount, recipients::SourceKind kind) override;
+    int ReadContactFile(const std::string& path, recipients::RecipientCollection& collection,
+                        int& rejectedCount, recipients::SourceKind kind) override;
     int ReadSpeedDialSource(const std::string& path, recipients::RecipientCollection& collection,
                             int& rejectedCount) override;
     int AppendSpeedDialRecords(std::string& out,

@@ -24,8 +24,9 @@ class SourceReaders {
                                          recipients::ImportCounters& counters) = 0;
 
     // A ReaderResult: a count, or an error code.
-    virtual int ReadCsvSource(const std::string& path, recipients::RecipientCollection& collection,
-                              int& rejectedCount, recipients::SourceKind kind) = 0;
+    virtual int ReadContactFile(const std::string& path,
+                                recipients::RecipientCollection& collection, int& rejectedCount,
+                                recipients::SourceKind kind) = 0;
     virtual int ReadSpeedDialSource(const std::string& path,
                                     recipients::RecipientCollection& collection,
                                     int& rejectedCount) = 0;

@@ -7,6 +7,7 @@ namespace app {
 
 using recipients::ImportContext;
 using enum recipients::SourceKind;
+using recipients::SourceKind;
 
 namespace {
 
@@ -32,7 +33,7 @@ bool SourceSelectionDialog::OnInitDialog() {
     autoSearch_.SetCheck(false);
     defaultWab_.SetCheck(true);
 
-    const auto addSource = [this](const char* text, int kind) {
+    const auto addSource = [this](const char* text, SourceKind kind) {
         sources_.SetItemData(sources_.AddString(text), kind);
     };
     if (context_.platform.ReadProfileInt("Mail", "MAPIX", 0) == 1) {
@@ -45,7 +46,7 @@ bool SourceSelectionDialog::OnInitDialog() {
     addSource("Speed Dial Data EWS-CSV", kSourceSpeedDial);
 
     sources_.SetCurSel(0);
-    kind_ = static_cast<int>(sources_.GetItemData(0));
+    kind_ = static_cast<SourceKind>(sources_.GetItemData(0));
     UpdateCheckBoxes();
     BringToForeground();
     return true;
@@ -76,7 +77,7 @@ void SourceSelectionDialog::UpdateCheckBoxes() {
 
 void SourceSelectionDialog::OnSourceChange() {
     const int index = sources_.GetCurSel();
-    kind_ = index < 0 ? kSourceCancel : static_cast<int>(sources_.GetItemData(index));
+    kind_ = index < 0 ? kSourceCancel : static_cast<SourceKind>(sources_.GetItemData(index));
     UpdateCheckBoxes();
 }
 

@@ -27,7 +27,7 @@ class SourceSelectionDialog : public ui::Dialog {
     ui::ComboBox sources_;
     ui::Button autoSearch_;
     ui::Button defaultWab_;
-    int kind_ = recipients::kSourceCancel;
+    recipients::SourceKind kind_ = recipients::kSourceCancel;
 };
 
 }  // namespace app

@@ -12,13 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "csv/csv_reader.h"
-#include "csv/recipient_picker_dialog.h"
+#include "contactfile/contact_file_reader.h"
+#include "contactfile/recipient_picker_dialog.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
 
 using namespace recipients;
+using namespace contactfile;
 using namespace csv;
 
 namespace {
@@ -110,14 +111,14 @@ class PeakMemory {
 };
 
 // Counts the candidates and closes the picker at once.
-class CountingDialogs : public CsvDialogs {
+class CountingDialogs : public ContactFileDialogs {
   public:
     std::size_t candidates = 0;
 
     std::optional<ColumnMapping> MapFields(std::string_view, std::span<char* const>) override {
         return std::nullopt;
     }
-    int PickRecipients(std::string_view, std::span<const CsvCandidate> offered,
+    int PickRecipients(std::string_view, std::span<const recipients::ContactCandidate> offered,
                        RecipientCollection& collection) override {
         candidates = offered.size();
         collection.count = 0;
@@ -136,8 +137,9 @@ void BM_ReadLargeCsvFile(benchmark::State& state, TextEncoding encoding) {
         int rejected = 0;
         PeakMemory::Reset();
         const long before = PeakMemory::Kilobytes("VmRSS:");
-        benchmark::DoNotOptimize(
-            ReadCsvSource(file.path(), collection, rejected, 5, dialogs, platform));
+        benchmark::DoNotOptimize(ReadContactFile(file.path(), collection, rejected,
+                                                 recipients::kSourceCsvAutoSearch, dialogs,
+                                                 platform));
         peakKilobytes = std::max(peakKilobytes, PeakMemory::Kilobytes("VmHWM:") - before);
     }
     const double megabytes = static_cast<double>(file.size()) / 1e6;
@@ -172,7 +174,7 @@ struct NumberedCandidates {
     }
     std::vector<std::string> names;
     std::vector<std::string> faxes;
-    std::vector<CsvCandidate> candidates;
+    std::vector<recipients::ContactCandidate> candidates;
 };
 
 // "To ->" with every candidate selected and no limit, timed alone inside the running picker.

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "csv/csv_reader.h"
+#include "contactfile/contact_file_reader.h"
 #include "recipients/source_kind.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
@@ -14,14 +14,15 @@
 
 namespace {
 
-class AnsweringDialogs : public csv::CsvDialogs {
+class AnsweringDialogs : public contactfile::ContactFileDialogs {
   public:
     std::size_t offered = 0;
 
-    std::optional<csv::ColumnMapping> MapFields(std::string_view, std::span<char* const>) override {
+    std::optional<contactfile::ColumnMapping> MapFields(std::string_view,
+                                                        std::span<char* const>) override {
         return std::nullopt;
     }
-    int PickRecipients(std::string_view, std::span<const csv::CsvCandidate> candidates,
+    int PickRecipients(std::string_view, std::span<const recipients::ContactCandidate> candidates,
                        recipients::RecipientCollection& collection) override {
         offered = candidates.size();
         collection.count = 0;
@@ -41,8 +42,8 @@ int main(int argc, char** argv) {
     ui::headless::HeadlessPlatform platform(user);
     recipients::RecipientCollection collection;
     int rejected = 0;
-    const int result = csv::ReadCsvSource(argv[1], collection, rejected,
-                                          recipients::kSourceCsvAutoSearch, dialogs, platform);
+    const int result = contactfile::ReadContactFile(
+        argv[1], collection, rejected, recipients::kSourceCsvAutoSearch, dialogs, platform);
     if (result < 0) {
         std::fprintf(stderr, "reader result %d\n", result);
         return 1;

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "app/address_book_source.h"
-#include "csv/csv_image.h"
 #include "resources/control_ids.h"
 #include "speeddial/speed_dial_picker_dialog.h"
 #include "speeddial/speed_dial_reader.h"
 #include "tests/providers/memory/memory_book.h"
 #include "tests/providers/memory/memory_connection.h"
 #include "tests/scenario_library/scenario.h"
+#include "text/text_image.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
@@ -32,7 +32,7 @@ void ReadSpeedDialRecords(int count, ui::Platform& platform,
         const std::string number = std::to_string(i);
         text += number + ",X,030" + number + ",Person " + number + "\r\n";
     }
-    csv::CsvImage image;
+    text::TextImage image;
     image.Assign(text, platform);
     int rejected = 0;
     speeddial::ParseSpeedDialImage(image, collection, rejected, records);

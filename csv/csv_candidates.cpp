@@ -7,7 +7,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "csv/fax_text.h"
+#include "csv/byte_count.h"
+#include "csv/record_joining.h"
+#include "recipients/contact_candidate.h"
 #include "recipients/reader_result.h"
 
 namespace csv {
@@ -18,14 +20,16 @@ namespace {
 
 // Every candidate but the later numbers of a typed phone's list uses one field of its line, so
 // the delimiters and lines ahead bound their number even where a header names many fax columns.
-std::size_t MostCandidates(const CsvImage& image, const CsvColumns& columns) {
+std::size_t MostCandidates(text::TextImage& image, const CsvColumns& columns) {
     const std::size_t faxColumns = columns.faxColumns.size();
     if (faxColumns == 0) {
         return 0;
     }
-    const CsvImage::Ahead ahead = image.CountAhead(columns.delimiter);
-    const std::size_t lines = ahead.lines;
-    const std::size_t fields = ahead.delimiters + lines;
+    const std::span<const char> rest = image.Rest();
+    const ByteCounts ahead =
+        CountTwoBytes(rest.data(), rest.data() + rest.size(), '\n', columns.delimiter);
+    const std::size_t lines = ahead.first + 1;
+    const std::size_t fields = ahead.second + lines;
     return lines <= fields / faxColumns ? lines * faxColumns : fields;
 }
 
@@ -47,13 +51,13 @@ bool IsFieldOf(int column, int count) {
 // Makes the candidates of one split line; true when one of them has a fax number.
 class LineCandidateMaker {
   public:
-    LineCandidateMaker(const CsvColumns& columns, CsvCandidateSet& result)
+    LineCandidateMaker(const CsvColumns& columns, recipients::ContactCandidateSet& result)
         : columns_(columns), result_(result) {}
 
     bool Make(const CsvFieldTable& fields, int count) {
         bool hasFax = false;
         bool nameDone = false;
-        CsvCandidate candidate;
+        recipients::ContactCandidate candidate;
         for (const FaxColumn& column : columns_.faxColumns) {
             if (!IsFieldOf(column.value, count) || !NamesFax(column, fields, count)) {
                 continue;
@@ -65,7 +69,7 @@ class LineCandidateMaker {
             char* number = fields[column.value];
             do {
                 char* const more = column.label >= 0 ? CutFirstOfList(number) : nullptr;
-                candidate.fax = CleanFaxInPlace(number);
+                candidate.fax = recipients::CleanCandidateFax(number);
                 hasFax = hasFax || *candidate.fax != '\0';
                 result_.candidates.push_back(candidate);
                 number = more;
@@ -83,14 +87,14 @@ class LineCandidateMaker {
     const char* Name(const CsvFieldTable& fields, int count) {
         if (columns_.nameColumn >= 0) {
             return IsFieldOf(columns_.nameColumn, count)
-                       ? CleanNameInPlace(fields[columns_.nameColumn])
+                       ? recipients::CleanName(fields[columns_.nameColumn])
                        : "";
         }
         return ComposeName(columns_.nameSources, fields, count, result_.names, text_);
     }
 
     const CsvColumns& columns_;
-    CsvCandidateSet& result_;
+    recipients::ContactCandidateSet& result_;
     std::string text_;  // reused, so that a line costs no allocation
 };
 
@@ -119,7 +123,8 @@ CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count) {
     return columns;
 }
 
-int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& result) {
+int ReadCandidates(text::TextImage& image, const CsvColumns& columns,
+                   recipients::ContactCandidateSet& result) {
     result.rejectedLines = 0;
     result.candidates.clear();
     try {
@@ -135,8 +140,8 @@ int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& 
                 continue;
             }
             if (split == kCsvBadFormat &&
-                image.JoinQuotedRecord(fields[found - 1], columns.delimiter, found - 1,
-                                       columns.headerFields)) {
+                JoinQuotedRecord(image, fields[found - 1], columns.delimiter, found - 1,
+                                 columns.headerFields)) {
                 --fields[found - 1];  // back to the field's opening quote
                 ContinueCsvSplit(fields, found - 1, columns.delimiter, &found);
             }

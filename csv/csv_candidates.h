@@ -4,24 +4,12 @@
 #include <vector>
 
 #include "csv/composed_name.h"
-#include "csv/csv_image.h"
 #include "csv/csv_splitter.h"
 #include "csv/fax_columns.h"
 #include "recipients/recipient_entry.h"
+#include "text/text_image.h"
 
 namespace csv {
-
-// One (data line, fax number) pair offered to the user: the cleaned name and fax number, each at
-// most kFieldTextMax bytes. Both are NUL-terminated texts cleaned in place in the file image (a
-// name built from several fields is kept in the candidate set's names), so the image must
-// outlive its candidates.
-struct CsvCandidate {
-    const char* name = "";
-    const char* fax = "";
-
-    std::string_view Name() const { return name; }
-    std::string_view Fax() const { return fax; }
-};
 
 struct CsvColumns {
     int nameColumn = -1;                // -1: no name column
@@ -37,14 +25,10 @@ void UpperCaseAscii(char* text);
 // fax column. The header must already be upper-cased.
 CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count);
 
-struct CsvCandidateSet {
-    std::vector<CsvCandidate> candidates;
-    int rejectedLines = 0;  // data lines that gave no candidate with a fax number
-    NameStore names;
-};
 // Reads every record left in the image into candidates that point into it: 0, or kOutOfMemory
 // when the candidates do not fit. A line that ends inside a quoted field may take the lines after
 // it into its record.
-int ReadCandidates(CsvImage& image, const CsvColumns& columns, CsvCandidateSet& result);
+int ReadCandidates(text::TextImage& image, const CsvColumns& columns,
+                   recipients::ContactCandidateSet& result);
 
 }  // namespace csv

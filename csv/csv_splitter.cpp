@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "csv/padded_search.h"
+#include "text/padded_search.h"
 
 namespace csv {
 
@@ -105,7 +105,7 @@ int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound, char delimiter) {
 }
 
 int SplitImageLineUpTo(CsvFieldTable& fields, int lastRead, int* fieldsFound, char delimiter) {
-    return SplitLine<PaddedTextSearch>(fields, lastRead, fieldsFound, delimiter);
+    return SplitLine<text::PaddedTextSearch>(fields, lastRead, fieldsFound, delimiter);
 }
 
 int ContinueCsvSplit(CsvFieldTable& fields, int first, char delimiter, int* fieldsFound) {

@@ -18,8 +18,8 @@ using CsvFieldTable = std::array<char*, kCsvMaxFields + 1>;
 // line.
 int SplitCsvLine(CsvFieldTable& fields, int* fieldsFound = nullptr, char delimiter = ',');
 
-// As SplitCsvLine for a line of a CsvImage (it reads whole blocks past the NUL), but a line whose
-// rest holds no quote once field lastRead is cut stays unsplit after it: no later field could
+// As SplitCsvLine for a line of a text::TextImage (it reads whole blocks past the NUL), but a line
+// whose rest holds no quote once field lastRead is cut stays unsplit after it: no later field could
 // open a quoted field, so the fields up to lastRead and whether the line is well formed are as a
 // whole split makes them. The count reported then ends with lastRead's field. A large file's
 // records often carry many fields that nobody reads.

@@ -118,4 +118,16 @@ JoinedRecord JoinQuotedRecord(char* openField, char* next, const char* end, char
     return {};
 }
 
+bool JoinQuotedRecord(text::TextImage& image, char* openField, char delimiter, int fieldsBefore,
+                      int fieldsWanted) {
+    const std::span<char> rest = image.Rest();
+    const JoinedRecord joined =
+        JoinQuotedRecord(openField, rest.empty() ? nullptr : rest.data(), rest.data() + rest.size(),
+                         delimiter, fieldsBefore, fieldsWanted);
+    if (joined.joined) {
+        image.SkipTo(joined.next);
+    }
+    return joined.joined;
+}
+
 }  // namespace csv

@@ -4,12 +4,13 @@
 #include <optional>
 #include <string_view>
 
-#include "csv/csv_reader.h"
+#include "contactfile/contact_file_reader.h"
 #include "fuzz/fuzz_platform.h"
 #include "recipients/reader_result.h"
 #include "ui/window_handle.h"
 
 using namespace recipients;
+using namespace contactfile;
 using namespace csv;
 
 namespace {
@@ -27,7 +28,7 @@ bool IsFaxByte(char c) {
 }
 
 // Answers like a user would within what the real dialogs allow, steered by two input bytes.
-class FuzzDialogs : public CsvDialogs {
+class FuzzDialogs : public ContactFileDialogs {
   public:
     FuzzDialogs(std::uint8_t nameChoice, std::uint8_t faxChoice)
         : nameChoice_(nameChoice), faxChoice_(faxChoice) {}
@@ -48,11 +49,11 @@ class FuzzDialogs : public CsvDialogs {
         return mapping;
     }
 
-    int PickRecipients(std::string_view, std::span<const CsvCandidate> candidates,
+    int PickRecipients(std::string_view, std::span<const recipients::ContactCandidate> candidates,
                        RecipientCollection& collection) override {
         Require(collection.count == static_cast<int>(candidates.size()));
         collection.count = 0;
-        for (const CsvCandidate& candidate : candidates) {
+        for (const recipients::ContactCandidate& candidate : candidates) {
             Require(candidate.Name().size() <= kFieldTextMax);
             Require(candidate.Fax().size() <= kFieldTextMax);
             for (const char c : candidate.Fax()) {
@@ -77,9 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3) {
         return 0;
     }
-    const int kind = (data[0] & 1) != 0 ? kSourceCsvMapped : kSourceCsvAutoSearch;
+    const recipients::SourceKind kind =
+        (data[0] & 1) != 0 ? kSourceCsvMapped : kSourceCsvAutoSearch;
     FuzzDialogs dialogs(data[1], data[2]);
-    CsvImage image;
+    text::TextImage image;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 3), size - 3);
     const int loaded = image.Assign(bytes, FuzzPlatform());
     if (loaded != 0) {
@@ -89,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecipientCollection collection;
     int rejected = -1;
     const int result =
-        ReadCsvImage(image, "fuzz.csv", collection, rejected, kind, dialogs, FuzzPlatform());
+        ReadContactImage(image, "fuzz.csv", collection, rejected, kind, dialogs, FuzzPlatform());
     Require(result >= kBadCsvFormat);
     Require(result != kOpenFailed && result != kSizeFailed && result != kReadFailed);
     if (result >= 0) {

@@ -8,7 +8,7 @@
 
 #include "csv/csv_dialect.h"
 #include "csv/csv_splitter.h"
-#include "csv/padded_search.h"
+#include "text/padded_search.h"
 
 using namespace csv;
 
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same line as a file image holds it, split up to a field chosen by the first byte:
     // the fields up to it and the verdict on the line's form are the whole split's.
-    std::vector<char> image(size + 1 + kSearchPadding, '\0');
+    std::vector<char> image(size + 1 + text::kSearchPadding, '\0');
     std::copy(data, data + size, image.begin());
     CsvFieldTable imageFields{};
     imageFields[0] = image.data();

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "csv/text_decoding.h"
 #include "fuzz/fuzz_platform.h"
+#include "text/text_decoding.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "csv/csv_image.h"
-#include "csv/vcard_reader.h"
 #include "fuzz/fuzz_platform.h"
 #include "recipients/recipient_entry.h"
+#include "text/text_image.h"
+#include "vcard/vcard_reader.h"
 
 namespace {
 
@@ -27,14 +27,14 @@ bool HasDigit(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes =
         "BEGIN:VCARD\r\n" + std::string(reinterpret_cast<const char*>(data), size);
-    csv::CsvImage image;
+    text::TextImage image;
     Require(image.Assign(bytes, FuzzPlatform()) == 0);
-    csv::CsvCandidateSet read;
-    if (csv::ReadVCardCandidates(image, FuzzPlatform(), read) != 0) {
+    recipients::ContactCandidateSet read;
+    if (vcard::ReadVCardCandidates(image, FuzzPlatform(), read) != 0) {
         return 0;
     }
     Require(read.rejectedLines >= 0);
-    for (const csv::CsvCandidate& candidate : read.candidates) {
+    for (const recipients::ContactCandidate& candidate : read.candidates) {
         Require(candidate.Name().size() <= recipients::kFieldTextMax);
         Require(candidate.Fax().size() <= recipients::kFieldTextMax);
         Require(candidate.Fax().empty() || HasDigit(candidate.Fax()));

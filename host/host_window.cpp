@@ -1,9 +1,11 @@
 #include "host/host_window.h"
 
+#include <string>
 #include <vector>
 
 #include "tests/scenario_library/result_file.h"
 #include "tests/scenario_library/setup_files.h"
+#include "ui/host_protocol.h"
 
 namespace host {
 
@@ -65,8 +67,10 @@ void HostWindow::Close() {
 void HostWindow::CreateChildren() {
     Child(window_, L"BUTTON", L"Import...", BS_PUSHBUTTON | WS_TABSTOP, kImportButtonId, 12, 12,
           100, 26);
-    limitCheck_ = Child(window_, L"BUTTON", L"Limit to 50 (control 1008)",
-                        BS_AUTOCHECKBOX | WS_TABSTOP, kLimitCheckId, 130, 16, 220, 20);
+    const std::wstring limitText =
+        L"Limit to 50 (control " + std::to_wstring(ui::kHostLimitControlId) + L")";
+    limitCheck_ = Child(window_, L"BUTTON", limitText.c_str(), BS_AUTOCHECKBOX | WS_TABSTOP,
+                        kLimitCheckId, 130, 16, 220, 20);
     records_ =
         Child(window_, L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
               kRecordListId, 12, 76, 520, 230);
@@ -76,8 +80,8 @@ void HostWindow::CreateChildren() {
 void HostWindow::SetLimit(bool limit) {
     SendMessageW(limitCheck_, BM_SETCHECK, limit ? BST_CHECKED : BST_UNCHECKED, 0);
     if (limit && limitControl_ == nullptr) {
-        limitControl_ = Child(window_, L"STATIC", L"At most 50 recipients", 0, kLimitControlId, 360,
-                              16, 170, 20);
+        limitControl_ = Child(window_, L"STATIC", L"At most 50 recipients", 0,
+                              ui::kHostLimitControlId, 360, 16, 170, 20);
     } else if (!limit && limitControl_ != nullptr) {
         DestroyWindow(limitControl_);
         limitControl_ = nullptr;
@@ -121,8 +125,8 @@ LRESULT HostWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         log_.commands.push_back({static_cast<int>(wParam), static_cast<long long>(lParam),
                                  IsWindowEnabled(window_) != FALSE});
-        if (lParam == 0 && (LOWORD(wParam) == scenario::kNameFaxCommand ||
-                            LOWORD(wParam) == scenario::kSpeedDialCommand)) {
+        if (lParam == 0 && (LOWORD(wParam) == ui::kNameFaxImportedCommand ||
+                            LOWORD(wParam) == ui::kSpeedDialImportedCommand)) {
             ShowRecords(LOWORD(wParam));
         }
         return 0;

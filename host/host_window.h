@@ -9,13 +9,11 @@
 
 namespace host {
 
-// The fax application's window as the tool sees it: a top-level window that may have a child
-// control 1008 (the tool then accepts at most 50 recipients), that the tool disables, enables,
-// raises and posts WM_COMMAND 1022 or 1028 to. It lists the result file's records when told.
+// The fax application's window as the tool sees it: a top-level window that may have the limit
+// child control (the tool then accepts at most 50 recipients), that the tool disables, enables,
+// raises and posts one of the host commands to. It lists the result file's records when told.
 class HostWindow {
   public:
-    static constexpr int kLimitControlId = 1008;
-
     HostWindow(bool limit, std::function<void()> onImport);
     ~HostWindow();
     HostWindow(const HostWindow&) = delete;

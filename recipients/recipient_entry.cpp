@@ -111,7 +111,7 @@ void CutToField(std::string& text) {
     }
 }
 
-CleanedFaxField CleanFaxField(char* field) {
+CleanedFaxField CleanFaxNumber(char* field) {
     std::size_t kept = 0;
     bool hasDigit = false;
     // Without branches on the byte: blanks between digits are common and unpredictable.
@@ -125,7 +125,7 @@ CleanedFaxField CleanFaxField(char* field) {
     return {field, hasDigit};
 }
 
-char* CleanNameField(char* field) {
+char* CleanName(char* field) {
     const char* first = field;
     while (*first == ' ') {
         ++first;

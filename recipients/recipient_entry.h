@@ -28,7 +28,7 @@ void SplitRecipientEntry(std::string_view entry, std::string& name, std::string&
 std::string MakeRecipientEntry(std::string_view name, std::string_view fax);
 // Cuts a text to the fixed field length.
 void CutToField(std::string& text);
-// The cleaning of a fax number (CleanFaxNumber, CutToField) and of a name (TrimBlanks,
+// The cleaning of a fax number (as above, and CutToField) and of a name (TrimBlanks,
 // ReplaceNameBrackets, CutToField) done in place on a NUL-terminated field of a line, with no
 // copy: a reader cleans every field of a large file so. Both return the field; the fax number's
 // cleaning also tells whether it kept a digit.
@@ -36,7 +36,7 @@ struct CleanedFaxField {
     char* text;
     bool hasDigit;
 };
-CleanedFaxField CleanFaxField(char* field);
-char* CleanNameField(char* field);
+CleanedFaxField CleanFaxNumber(char* field);
+char* CleanName(char* field);
 
 }  // namespace recipients

@@ -14,8 +14,6 @@
 namespace speeddial {
 
 using csv::CsvFieldTable;
-using csv::CsvImage;
-using csv::CutHeaderLine;
 using csv::SplitCsvLine;
 using recipients::CleanFaxNumber;
 using recipients::EditFieldInPlace;
@@ -25,6 +23,8 @@ using recipients::kReadFailed;
 using recipients::RecipientCollection;
 using recipients::ReplaceNameBrackets;
 using recipients::TrimBlanks;
+using text::CutHeaderLine;
+using text::TextImage;
 
 namespace {
 
@@ -134,9 +134,9 @@ int ParseSpeedDialLine(const CsvFieldTable& fields, SpeedDialRecord& record,
     return 1;
 }
 
-int ParseSpeedDialImage(CsvImage& image, RecipientCollection& collection, int& rejectedCount,
+int ParseSpeedDialImage(text::TextImage& image, RecipientCollection& collection, int& rejectedCount,
                         SpeedDialRecords& records) {
-    char* const header = CutHeaderLine(image);
+    char* const header = text::CutHeaderLine(image);
     if (header == nullptr) {
         return kReadFailed;
     }
@@ -189,7 +189,7 @@ int ReadSpeedDialSource(const std::string& fileName, RecipientCollection& collec
     try {
         int accepted = 0;
         {
-            CsvImage image;
+            text::TextImage image;
             if (const int loaded = image.Load(fileName, platform); loaded != 0) {
                 return loaded;
             }

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "csv/csv_image.h"
 #include "csv/csv_splitter.h"
 #include "recipients/reader_result.h"
 #include "recipients/recipient_collection.h"
 #include "speeddial/speed_dial_dialogs.h"
 #include "speeddial/speed_dial_record.h"
+#include "text/text_image.h"
 
 namespace speeddial {
 
@@ -23,7 +23,7 @@ int ReadSpeedDialSource(const std::string& fileName, recipients::RecipientCollec
 // The reading without the file and the picker, on an image that is cut in place. Fills records
 // and the collection's per-entry lists and sets its count. Returns the number of accepted records,
 // kBadSpeedDialFormat, kOutOfMemory, or kReadFailed for an image without lines.
-int ParseSpeedDialImage(csv::CsvImage& image, recipients::RecipientCollection& collection,
+int ParseSpeedDialImage(text::TextImage& image, recipients::RecipientCollection& collection,
                         int& rejectedCount, SpeedDialRecords& records);
 
 // One split data line (absent fields are null) into a record that starts as the template, and one

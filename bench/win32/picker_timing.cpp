@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "app/confirmation_dialog.h"
-#include "csv/csv_reader.h"
-#include "csv/modal_csv_dialogs.h"
+#include "contactfile/contact_file_reader.h"
+#include "contactfile/modal_contact_file_dialogs.h"
 #include "recipients/import_counters.h"
 #include "recipients/source_kind.h"
 #include "speeddial/modal_speed_dial_dialogs.h"
@@ -145,11 +145,11 @@ int PickFromCsv(ui::Backend& backend, ui::Platform& platform, int count,
                 RecipientCollection& collection) {
     const std::string path =
         WriteFile("picker_timing.csv", "Name,Fax\r\n", "Person %07d,+4930 %07d\r\n", count);
-    csv::ModalCsvDialogs dialogs(backend, platform, "");
+    contactfile::ModalContactFileDialogs dialogs(backend, platform, "");
     int rejected = 0;
     probe.start = Clock::now();
-    const int picked =
-        csv::ReadCsvSource(path, collection, rejected, kSourceCsvAutoSearch, dialogs, platform);
+    const int picked = contactfile::ReadContactFile(path, collection, rejected,
+                                                    kSourceCsvAutoSearch, dialogs, platform);
     DeleteFileA(path.c_str());
     return picked;
 }

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "csv/csv_image.h"
 #include "fuzz/fuzz_platform.h"
 #include "recipients/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
 #include "speeddial/speed_dial_writer.h"
+#include "text/text_image.h"
 
 using namespace recipients;
 using namespace csv;
@@ -36,7 +36,7 @@ void RequireTerminated(const char (&field)[N]) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CsvImage image;
+    text::TextImage image;
     if (image.Assign(std::string_view(reinterpret_cast<const char*>(data), size), FuzzPlatform()) !=
         0) {
         Require(size == 0);

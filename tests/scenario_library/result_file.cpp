@@ -1,4 +1,5 @@
 #include "tests/scenario_library/result_file.h"
+#include "ui/host_protocol.h"
 
 #include <cstdint>
 
@@ -90,9 +91,9 @@ std::optional<long long> ResultCount(std::string_view file) {
 }
 
 std::size_t RecordSizeFor(std::optional<int> command, std::string_view file) {
-    if (command == kSpeedDialCommand)
+    if (command == ui::kSpeedDialImportedCommand)
         return kSpeedDialRecordSize;
-    if (command == kNameFaxCommand)
+    if (command == ui::kNameFaxImportedCommand)
         return kNameFaxRecordSize;
     const std::optional<long long> count = ResultCount(file);
     if (count && *count > 0 &&

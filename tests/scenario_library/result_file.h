@@ -9,8 +9,6 @@
 namespace scenario {
 
 // The host learns the record layout of the result file from the command id the tool posts.
-constexpr int kNameFaxCommand = 1022;
-constexpr int kSpeedDialCommand = 1028;
 constexpr std::size_t kCountSize = 4;
 constexpr std::size_t kNameFaxRecordSize = 62;
 constexpr std::size_t kSpeedDialRecordSize = 236;

@@ -1,11 +1,13 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <string>
 
 #include "tests/scenario_library/result_file.h"
 #include "tests/scenario_library/scenario.h"
 #include "tests/scenario_library/scenario_lexer.h"
 #include "tests/scenario_library/utf16_text.h"
+#include "ui/host_protocol.h"
 
 namespace scenario {
 
@@ -470,7 +472,7 @@ class Parser {
             return;
         }
         const char* usage =
-            "expect command 1022|1028|none, expect result none|unchanged|count N, "
+            "expect command ID|none (ID: a host command), expect result none|unchanged|count N, "
             "expect record K name TEXT fax TEXT, expect field K FIELD VALUE or "
             "expect bytes K|file OFFSET HEX... or expect file NAME unchanged";
         if (s.words.empty())
@@ -478,7 +480,10 @@ class Parser {
         const std::string& what = s.words[0];
         if (what == "command") {
             RequireCount(s, 2, 2, usage);
-            RequireChoice(s, 1, {"1022", "1028", "none"}, usage);
+            if (s.words[1] != "none" && s.words[1] != std::to_string(ui::kNameFaxImportedCommand) &&
+                s.words[1] != std::to_string(ui::kSpeedDialImportedCommand)) {
+                throw ParseError(s.line, std::string("usage: ") + usage);
+            }
         } else if (what == "result") {
             if (s.words.size() == 3 && s.words[1] == "count") {
                 RequireNumber(s, 2, "a count");

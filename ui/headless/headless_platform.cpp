@@ -12,6 +12,7 @@
 #include "ui/headless/code_page_1252.h"
 #include "ui/headless/dialog_template.h"
 #include "ui/headless/stdio_readable_file.h"
+#include "ui/host_protocol.h"
 
 namespace ui::headless {
 
@@ -66,7 +67,7 @@ bool HeadlessPlatform::WindowExists(WindowHandle window) {
 }
 
 bool HeadlessPlatform::HasChildControl(WindowHandle window, int id) {
-    return WindowExists(window) && hostHasLimitControl_ && id == 1008;
+    return WindowExists(window) && hostHasLimitControl_ && id == kHostLimitControlId;
 }
 
 void HeadlessPlatform::EnableWindow(WindowHandle window, bool enable) {

@@ -34,8 +34,8 @@ class FixedSources : public SourceReaders {
     bool OpenWabAddressBook(const std::string&) override { return false; }
     void CloseWabAddressBook() override {}
     void ImportFromAddressDialog(RecipientCollection&, ImportCounters&) override {}
-    int ReadCsvSource(const std::string&, RecipientCollection& collection, int& rejectedCount,
-                      SourceKind) override {
+    int ReadContactFile(const std::string&, RecipientCollection& collection, int& rejectedCount,
+                        SourceKind) override {
         if (throwOnRead) {
             throw std::runtime_error("reader failed");
         }

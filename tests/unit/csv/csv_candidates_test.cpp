@@ -21,14 +21,14 @@ struct Read {
 
 // Candidates from the lines after the header of bytes, with the given columns.
 Read ReadAfterHeader(std::string_view bytes, CsvColumns columns) {
-    CsvImage image;
+    text::TextImage image;
     EXPECT_EQ(image.Assign(bytes, TestPlatform()), 0);
-    CutHeaderLine(image);
-    CsvCandidateSet set;
+    text::CutHeaderLine(image);
+    recipients::ContactCandidateSet set;
     set.rejectedLines = 99;
     Read read;
     read.result = ReadCandidates(image, columns, set);
-    for (const CsvCandidate& candidate : set.candidates) {
+    for (const recipients::ContactCandidate& candidate : set.candidates) {
         read.candidates.emplace_back(candidate.Name(), candidate.Fax());
     }
     read.rejected = set.rejectedLines;

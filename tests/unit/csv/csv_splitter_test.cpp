@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "csv/padded_search.h"
+#include "text/padded_search.h"
 
 using namespace csv;
 using namespace std::string_view_literals;
@@ -147,7 +147,7 @@ TEST(SplitImageLineUpTo, MatchesThePlainSplitUpToTheLastFieldRead) {
             c = kBytes[random() % kBytes.size()];
         }
         const int lastRead = static_cast<int>(random() % 4);
-        std::vector<char> image(line.size() + 1 + kSearchPadding, '\0');
+        std::vector<char> image(line.size() + 1 + text::kSearchPadding, '\0');
         std::copy(line.begin(), line.end(), image.begin());
         CsvFieldTable table{};
         table[0] = image.data();

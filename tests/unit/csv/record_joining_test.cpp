@@ -4,32 +4,31 @@
 #include <utility>
 #include <vector>
 
-#include "csv/csv_reader.h"
-#include "fake_csv_dialogs.h"
+#include "contactfile/contact_file_reader.h"
+#include "tests/unit/contactfile/fake_contact_file_dialogs.h"
 #include "tests/unit/test_platform.h"
 
 using namespace recipients;
+using namespace contactfile;
 using namespace csv;
 
 namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-constexpr int kAutomatic = 5;
-
 class RecordJoiningTest : public testing::Test {
   protected:
     Pairs Read(std::string_view bytes) {
         dialogs.candidatesShown.clear();
-        csv::CsvImage image;
+        text::TextImage image;
         EXPECT_EQ(image.Assign(bytes, TestPlatform()), 0);
         RecipientCollection collection;
-        ReadCsvImage(image, "joined.csv", collection, rejected, kAutomatic, dialogs,
-                     TestPlatform());
+        ReadContactImage(image, "joined.csv", collection, rejected,
+                         recipients::kSourceCsvAutoSearch, dialogs, TestPlatform());
         return dialogs.candidatesShown;
     }
 
-    FakeCsvDialogs dialogs;
+    FakeContactFileDialogs dialogs;
     int rejected = -1;
 };
 

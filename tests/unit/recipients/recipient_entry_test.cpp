@@ -133,14 +133,14 @@ TEST(CleanFields, MatchCleaningACopy) {
         CleanFaxNumber(fax);
         CutToField(fax);
         std::string faxField = text;
-        EXPECT_EQ(CleanFaxField(faxField.data()).text, fax) << text;
+        EXPECT_EQ(CleanFaxNumber(faxField.data()).text, fax) << text;
 
         std::string name = text;
         TrimBlanks(name);
         ReplaceNameBrackets(name);
         CutToField(name);
         std::string nameField = text;
-        EXPECT_EQ(CleanNameField(nameField.data()), name) << text;
+        EXPECT_EQ(CleanName(nameField.data()), name) << text;
     }
 }
 

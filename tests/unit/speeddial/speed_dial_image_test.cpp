@@ -3,13 +3,12 @@
 #include <string>
 #include <string_view>
 
-#include "csv/csv_image.h"
 #include "recipients/reader_result.h"
 #include "speeddial/speed_dial_reader.h"
 #include "tests/unit/test_platform.h"
+#include "text/text_image.h"
 
 using namespace recipients;
-using namespace csv;
 using namespace speeddial;
 
 namespace {
@@ -18,7 +17,7 @@ class ParseSpeedDialImageTest : public testing::Test {
   protected:
     // An image of no bytes is left without lines, as an empty file would be.
     int Parse(std::string_view text) {
-        CsvImage image;
+        text::TextImage image;
         image.Assign(text, TestPlatform());
         return ParseSpeedDialImage(image, collection, rejected, records);
     }

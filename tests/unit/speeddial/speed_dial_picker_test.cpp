@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "csv/csv_image.h"
 #include "resources/control_ids.h"
 #include "resources/resource_ids.h"
 #include "speeddial/speed_dial_reader.h"
+#include "text/text_image.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/scripted_user.h"
 
 using namespace recipients;
-using namespace csv;
 using namespace speeddial;
 
 namespace {
@@ -48,7 +47,7 @@ class SpeedDialPickerTest : public testing::Test {
 
     void Load(const std::string& text) {
         collection_ = RecipientCollection{};
-        CsvImage image;
+        text::TextImage image;
         ASSERT_EQ(image.Assign(text, platform_), 0);
         int rejected = 0;
         ASSERT_GE(ParseSpeedDialImage(image, collection_, rejected, records_), 0);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "contactfile/contact_file_dialogs.h"
+#include "recipients/recipient_collection.h"
+#include "recipients/source_kind.h"
+#include "text/text_image.h"
+
+namespace contactfile {
+
+// Loads a CSV file (Unicode text converted to the ANSI code page by the platform), chooses its
+// name and fax columns (the user maps them for kSourceCsvMapped; any other kind searches the
+// header) and lets the user pick recipients. A vCard file needs no columns: every kind reads its
+// cards. Returns the number of picked entries (0 also for a cancelled dialog) or a ReaderResult
+// error code. rejectedCount is set to the data lines without a usable fax number once they are
+// read.
+int ReadContactFile(const std::string& path, recipients::RecipientCollection& collection,
+                    int& rejectedCount, recipients::SourceKind kind, ContactFileDialogs& dialogs,
+                    ui::Platform& platform);
+
+// The same on an image already loaded. The candidates that the picker shows point into the
+// image, which is cut and cleaned in place.
+int ReadContactImage(text::TextImage& image, std::string_view path,
+                     recipients::RecipientCollection& collection, int& rejectedCount,
+                     recipients::SourceKind kind, ContactFileDialogs& dialogs,
+                     ui::Platform& platform);
+
+}  // namespace contactfile
