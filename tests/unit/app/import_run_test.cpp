@@ -1,5 +1,6 @@
 #include "app/import_run.h"
 #include "resources/control_ids.h"
+#include "ui/host_protocol.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -147,7 +148,7 @@ TEST_F(ImportRunTest, WritesConfirmedEntriesAndHandsTheHostBack) {
     EXPECT_TRUE(platform_.HostEnabled());
     EXPECT_TRUE(platform_.HostInForeground());
     ASSERT_EQ(platform_.PostedCommands().size(), 1u);
-    EXPECT_EQ(platform_.PostedCommands()[0].id, 1022);
+    EXPECT_EQ(platform_.PostedCommands()[0].id, ui::kNameFaxImportedCommand);
     EXPECT_TRUE(platform_.PostedCommands()[0].hostWasEnabled);
     EXPECT_EQ(sources_.released, 1);
 }
@@ -172,7 +173,7 @@ TEST_F(ImportRunTest, SpeedDialRunsEndWithTheirOwnCommand) {
     EXPECT_EQ(fileTitles_, std::vector<std::string>{"Import Speed Dial EWS-CSV File"});
     ASSERT_EQ(user_.messages.size(), 1u);
     EXPECT_EQ(user_.messages[0].text, "No entry to be imported.");
-    EXPECT_EQ(platform_.PostedCommands().at(0).id, 1028);
+    EXPECT_EQ(platform_.PostedCommands().at(0).id, ui::kSpeedDialImportedCommand);
 }
 
 TEST_F(ImportRunTest, ShowsEachReaderErrorWithThePath) {

@@ -3,6 +3,7 @@
 #include "tests/scenario_library/report.h"
 #include "tests/scenario_library/result_file.h"
 #include "tests/scenario_library/window_state.h"
+#include "ui/host_protocol.h"
 
 namespace scenario {
 namespace {
@@ -127,7 +128,7 @@ std::optional<Mismatch> After(const std::string& text, const HostLog& host,
 
 TEST(ScenarioAfterRun, NameAndFaxRecords) {
     const std::string file = NameFaxFile({{"Ann", "123"}, {"Bob", "456"}});
-    const HostLog host = Posted(1022);
+    const HostLog host = Posted(ui::kNameFaxImportedCommand);
     EXPECT_FALSE(After("expect command 1022", host, file));
     EXPECT_FALSE(After("expect result count 2", host, file));
     EXPECT_FALSE(After("expect record 1 name Bob fax 456", host, file));
@@ -145,9 +146,9 @@ TEST(ScenarioAfterRun, NameAndFaxRecords) {
 
 TEST(ScenarioAfterRun, SpeedDialRecordsByTheirCommand) {
     const std::string file = SpeedDialFile();
-    const HostLog host = Posted(1028);
+    const HostLog host = Posted(ui::kSpeedDialImportedCommand);
     EXPECT_FALSE(After("expect result count 1", host, file));
-    EXPECT_TRUE(After("expect result count 1", Posted(1022), file));
+    EXPECT_TRUE(After("expect result count 1", Posted(ui::kNameFaxImportedCommand), file));
     EXPECT_FALSE(After("expect record 0 name Ann fax 123", host, file));
     EXPECT_FALSE(After("expect field 0 commMode 2", host, file));
     EXPECT_FALSE(After("expect field 0 transmissionType 1", host, file));
@@ -184,14 +185,14 @@ TEST(ScenarioResultFile, RelayDestinationsKeepInnerGaps) {
 }
 
 TEST(ScenarioAfterRun, CommandsAndUnchangedFiles) {
-    HostLog twice = Posted(1022);
-    twice.commands.push_back({1022, 0, true});
+    HostLog twice = Posted(ui::kNameFaxImportedCommand);
+    twice.commands.push_back({ui::kNameFaxImportedCommand, 0, true});
     EXPECT_TRUE(After("expect command 1022", twice, std::nullopt));
     HostLog disabled;
-    disabled.commands.push_back({1022, 0, false});
+    disabled.commands.push_back({ui::kNameFaxImportedCommand, 0, false});
     EXPECT_TRUE(After("expect command 1022", disabled, std::nullopt));
     HostLog withLParam;
-    withLParam.commands.push_back({1022, 5, true});
+    withLParam.commands.push_back({ui::kNameFaxImportedCommand, 5, true});
     EXPECT_TRUE(After("expect command 1022", withLParam, std::nullopt));
     EXPECT_FALSE(After("expect command none", HostLog{}, std::nullopt));
 
