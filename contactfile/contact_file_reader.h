@@ -10,12 +10,12 @@
 
 namespace contactfile {
 
-// Loads a CSV file (Unicode text converted to the ANSI code page by the platform), chooses its
-// name and fax columns (the user maps them for kSourceCsvMapped; any other kind searches the
-// header) and lets the user pick recipients. A vCard file needs no columns: every kind reads its
-// cards. Returns the number of picked entries (0 also for a cancelled dialog) or a ReaderResult
-// error code. rejectedCount is set to the data lines without a usable fax number once they are
-// read.
+// Loads a contact file, CSV or vCard (Unicode text converted to the ANSI code page by the
+// platform), chooses the name and fax columns of a CSV file (the user maps them for
+// kSourceCsvMapped; any other kind searches the header; a card file needs none) and lets the user
+// pick recipients. Returns the number of picked entries (0 also for a cancelled dialog) or a
+// ReaderResult error code. rejectedCount is set to the records without a usable fax number once
+// they are read.
 int ReadContactFile(const std::string& path, recipients::RecipientCollection& collection,
                     int& rejectedCount, recipients::SourceKind kind, ContactFileDialogs& dialogs,
                     ui::Platform& platform);
