@@ -52,17 +52,8 @@ size_t Differences(const Pixels& a, const Pixels& b) {
     return count;
 }
 
-}  // namespace
-
-std::string MessageIcon(HWND messageBox) {
-    HWND iconControl = nullptr;
-    for (HWND child = GetWindow(messageBox, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetDlgCtrlID(child) & 0xFFFF) == kMessageIconId)
-            iconControl = child;
-    }
-    if (iconControl == nullptr || !IsWindowVisible(iconControl))
-        return "none";
+// The standard icon whose drawing is nearest to the icon control's pixels on the screen.
+std::string IconOnScreen(HWND messageBox, HWND iconControl) {
     RedrawWindow(messageBox, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 
     RECT rect;
@@ -102,6 +93,27 @@ std::string MessageIcon(HWND messageBox) {
     }
     ReleaseDC(nullptr, screen);
     return best;
+}
+
+}  // namespace
+
+std::string MessageIcon(HWND messageBox) {
+    HWND iconControl = nullptr;
+    for (HWND child = GetWindow(messageBox, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetDlgCtrlID(child) & 0xFFFF) == kMessageIconId)
+            iconControl = child;
+    }
+    if (iconControl == nullptr || !IsWindowVisible(iconControl))
+        return "none";
+    // A visible icon control holds an icon; on a busy machine the box may not be on the screen
+    // yet when it is first read.
+    std::string icon = IconOnScreen(messageBox, iconControl);
+    for (int attempt = 0; icon == "none" && attempt < 20; ++attempt) {
+        Sleep(50);
+        icon = IconOnScreen(messageBox, iconControl);
+    }
+    return icon;
 }
 
 }  // namespace host
