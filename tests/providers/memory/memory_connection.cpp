@@ -162,6 +162,10 @@ addressbook::MessagingOpen MemoryConnection::OpenMessaging(ui::WindowHandle) {
     if (!libraries.messagingLoads) {
         return addressbook::MessagingOpen::LibraryMissing;
     }
+    if (libraries.missingTwinBits != 0) {
+        return libraries.missingTwinBits == 32 ? addressbook::MessagingOpen::Needs32BitProgram
+                                               : addressbook::MessagingOpen::Needs64BitProgram;
+    }
     messagingLoaded_ = true;
     ledger_.calls.push_back("MAPIInitialize");
     ledger_.calls.push_back("MAPILogonEx");
