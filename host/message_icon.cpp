@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "host/tool_messages.h"
 #include "host/tool_windows.h"
 
 namespace host {
@@ -52,17 +53,8 @@ size_t Differences(const Pixels& a, const Pixels& b) {
     return count;
 }
 
-}  // namespace
-
-std::string MessageIcon(HWND messageBox) {
-    HWND iconControl = nullptr;
-    for (HWND child = GetWindow(messageBox, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetDlgCtrlID(child) & 0xFFFF) == kMessageIconId)
-            iconControl = child;
-    }
-    if (iconControl == nullptr || !IsWindowVisible(iconControl))
-        return "none";
+// The icon drawn in the control now, compared with each standard icon drawn the same way.
+std::string DrawnIcon(HWND messageBox, HWND iconControl) {
     RedrawWindow(messageBox, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 
     RECT rect;
@@ -102,6 +94,29 @@ std::string MessageIcon(HWND messageBox) {
     }
     ReleaseDC(nullptr, screen);
     return best;
+}
+
+}  // namespace
+
+std::string MessageIcon(HWND messageBox) {
+    HWND iconControl = nullptr;
+    for (HWND child = GetWindow(messageBox, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetDlgCtrlID(child) & 0xFFFF) == kMessageIconId)
+            iconControl = child;
+    }
+    if (iconControl == nullptr || !IsWindowVisible(iconControl))
+        return "none";
+    // The box's own process paints it: a freshly started one (the other bitness, say) may not
+    // have drawn the visible icon yet.
+    constexpr int kAttempts = 50;
+    std::string icon = "none";
+    for (int attempt = 0; attempt < kAttempts && icon == "none"; ++attempt) {
+        if (attempt > 0)
+            Pump(20);
+        icon = DrawnIcon(messageBox, iconControl);
+    }
+    return icon;
 }
 
 }  // namespace host

@@ -17,7 +17,7 @@ using win32::MapiAddressBook;
 
 constexpr ULONG kLogonFlags = MAPI_LOGON_UI | MAPI_EXTENDED | MAPI_NO_MAIL;
 // The parameter record up to, not including, the profile GUID, which the tool never passes:
-// 16 bytes in a 32-bit build, 28 in ours.
+// 16 bytes in the 32-bit build, 28 in the 64-bit one.
 constexpr ULONG kWabParamSize = offsetof(WAB_PARAM, guidPSExt);
 
 // The messaging library or the WAB library, whichever the run opens, and the address book that
