@@ -66,6 +66,7 @@ struct Setup {
     std::vector<FileSetup> files;
     std::vector<std::string> heldFiles;  // kept open for writing by another program
     MapiInstall mapi = MapiInstall::Absent;
+    std::string mapiInitialize = "ok";   // ok, fail
     std::string mapiLogon = "ok";        // ok, cancel, fail
     std::string mapiAddressBook = "ok";  // ok, warning, fail
     int mapiBits = 64;                   // the bitness of the messaging system's library

@@ -261,7 +261,8 @@ class Parser {
     void ParseMapi(const Statement& s) {
         Setup& setup = scenario_.setup;
         const char* usage =
-            "mapi absent|installed|configured|unloadable, mapi logon ok|cancel|fail, "
+            "mapi absent|installed|configured|unloadable, mapi initialize ok|fail, "
+            "mapi logon ok|cancel|fail, "
             "mapi addressbook ok|warning|fail or mapi bitness 32|64";
         if (s.words.size() == 1) {
             RequireChoice(s, 0, {"absent", "installed", "configured", "unloadable"}, usage);
@@ -271,6 +272,10 @@ class Parser {
                          : w == "installed"  ? MapiInstall::Installed
                          : w == "configured" ? MapiInstall::Configured
                                              : MapiInstall::Unloadable;
+        } else if (s.words.size() == 2 && s.words[0] == "initialize") {
+            RequireChoice(s, 1, {"ok", "fail"}, usage);
+            Once(s, "mapi initialize");
+            setup.mapiInitialize = s.words[1];
         } else if (s.words.size() == 2 && s.words[0] == "logon") {
             RequireChoice(s, 1, {"ok", "cancel", "fail"}, usage);
             Once(s, "mapi logon");

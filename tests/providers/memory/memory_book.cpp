@@ -46,6 +46,7 @@ MemoryBook::MemoryBook(const scenario::Setup& setup) {
     libraries_.messagingLoads = scenario::MapiLoads(setup.mapi);
     // Without the twin the Windows runner starts the build of the other bitness: this one.
     libraries_.missingTwinBits = setup.twinAbsent ? setup.mapiBits : 0;
+    libraries_.initialize = setup.mapiInitialize;
     libraries_.logon = setup.mapiLogon;
     libraries_.addressBook = setup.mapiAddressBook;
     libraries_.wabLoads = setup.wabPresent;

@@ -39,6 +39,7 @@ struct MemoryLibraries {
     bool messagingLoads = false;
     // The bitness of a messaging system that only the tool's absent twin could read; 0: none.
     int missingTwinBits = 0;
+    std::string initialize = "ok";   // ok, fail
     std::string logon = "ok";        // ok, cancel, fail
     std::string addressBook = "ok";  // ok, warning, fail
     bool wabLoads = false;

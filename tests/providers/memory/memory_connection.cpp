@@ -166,8 +166,11 @@ addressbook::MessagingOpen MemoryConnection::OpenMessaging(ui::WindowHandle) {
         return libraries.missingTwinBits == 32 ? addressbook::MessagingOpen::Needs32BitProgram
                                                : addressbook::MessagingOpen::Needs64BitProgram;
     }
-    messagingLoaded_ = true;
     ledger_.calls.push_back("MAPIInitialize");
+    if (libraries.initialize == "fail") {
+        return addressbook::MessagingOpen::NotOpened;
+    }
+    messagingLoaded_ = true;
     ledger_.calls.push_back("MAPILogonEx");
     if (libraries.logon != "ok") {
         return addressbook::MessagingOpen::NotOpened;

@@ -139,9 +139,11 @@ TEST(ScenarioSetup, BitnessTwinAndLibraries) {
     EXPECT_FALSE(d.setup.wabPathExpandable);
 
     const Scenario s = Parse(
-        "mapi bitness 32\ntwin absent\nwab registry expand\nlibrary WAB32.DLL\n"
+        "mapi bitness 32\nmapi initialize fail\ntwin absent\nwab registry expand\n"
+        "library WAB32.DLL\n"
         "library books/WAB32.DLL\nrun\n");
     EXPECT_EQ(s.setup.mapiBits, 32);
+    EXPECT_EQ(s.setup.mapiInitialize, "fail");
     EXPECT_TRUE(s.setup.twinAbsent);
     EXPECT_TRUE(s.setup.wabPathExpandable);
     EXPECT_EQ(s.setup.plantedLibraries, (std::vector<std::string>{"WAB32.DLL", "books/WAB32.DLL"}));
