@@ -19,7 +19,7 @@ std::optional<std::string> ExpandEnvironmentText(const std::string& text) {
     }
 }
 
-std::optional<std::string> ReadStringValue(HKEY key, const char* valueName) {
+std::optional<std::string> ReadValueText(HKEY key, const char* valueName) {
     DWORD type = 0;
     DWORD size = 0;
     LONG status = RegQueryValueExA(key, valueName, nullptr, &type, nullptr, &size);
@@ -30,9 +30,6 @@ std::optional<std::string> ReadStringValue(HKEY key, const char* valueName) {
                                   reinterpret_cast<BYTE*>(data.data()), &size);
         if (status != ERROR_SUCCESS) {
             continue;
-        }
-        if (type != REG_SZ && type != REG_EXPAND_SZ) {
-            return std::nullopt;
         }
         data.resize(size);
         data = data.substr(0, data.find('\0'));
@@ -59,7 +56,7 @@ std::optional<std::string> ReadMachineString(std::string_view keyPath, std::stri
         return std::nullopt;
     }
     const std::string name(valueName);
-    std::optional<std::string> value = ReadStringValue(key, name.empty() ? nullptr : name.c_str());
+    std::optional<std::string> value = ReadValueText(key, name.empty() ? nullptr : name.c_str());
     RegCloseKey(key);
     return value;
 }

@@ -12,9 +12,10 @@ namespace ui {
 REGSAM OwnRegistryView();
 REGSAM OtherRegistryView();
 
-// A string value under HKEY_LOCAL_MACHINE as Windows means it, up to its first NUL: a value of
-// type REG_EXPAND_SZ with its environment strings expanded. An empty value name reads the key's
-// default value. Nothing when the key or the value is missing or is not a string.
+// A value under HKEY_LOCAL_MACHINE as text, up to its first NUL, as Windows means it: a value of
+// type REG_EXPAND_SZ with its environment strings expanded; the data of any other type as it is.
+// An empty value name reads the key's default value. Nothing when the key or the value is
+// missing.
 std::optional<std::string> ReadMachineString(std::string_view keyPath, std::string_view valueName,
                                              REGSAM view);
 
