@@ -11,7 +11,15 @@ namespace addressbook {
 // The WAB library loaded when the registry names none.
 inline constexpr char kDefaultWabLibrary[] = "WAB32.DLL";
 
-enum class MessagingOpen { Opened, LibraryMissing, NotOpened };
+// Needs32BitProgram / Needs64BitProgram: the messaging system is of the other bitness and this
+// program's twin of that bitness did not take the run over.
+enum class MessagingOpen {
+    Opened,
+    LibraryMissing,
+    NotOpened,
+    Needs32BitProgram,
+    Needs64BitProgram
+};
 
 // The libraries behind the address-book sources: the messaging library and the WAB library on
 // Windows, or a provider of our own. At most one address book is open at a time; each close

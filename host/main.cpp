@@ -7,7 +7,6 @@
 
 #include "host/interactive.h"
 #include "host/scenario_runner.h"
-#include "tests/providers/install/provider_install.h"
 
 namespace {
 
@@ -19,11 +18,11 @@ std::string BesideHost(const char* name) {
 }
 
 int Usage() {
-    std::cerr
-        << "usage: faxhost [--tool PATH]\n"
-           "       faxhost --scenario [--tool PATH] [--wab-library PATH] [--shots DIR] [--keep]\n"
-           "               FILE...\n"
-           "       faxhost --demo FILE --shots DIR [--tool PATH]\n";
+    std::cerr << "usage: faxhost [--tool PATH]\n"
+                 "       faxhost --scenario [--tool PATH] [--test-libraries32 DIR] [--shots DIR] "
+                 "[--keep]\n"
+                 "               FILE...\n"
+                 "       faxhost --demo FILE --shots DIR [--tool PATH]\n";
     return 2;
 }
 
@@ -32,7 +31,6 @@ int Usage() {
 int main(int argc, char** argv) {
     host::RunnerOptions options;
     options.tool = BesideHost("faximport.exe");
-    options.wabLibrary = providers::TestWabLibraryPath();
     bool scenarioMode = false;
     bool demo = false;
     std::vector<std::string> files;
@@ -47,8 +45,8 @@ int main(int argc, char** argv) {
             options.keepDirs = true;
         } else if (argument == "--tool" && hasValue) {
             options.tool = argv[++i];
-        } else if (argument == "--wab-library" && hasValue) {
-            options.wabLibrary = argv[++i];
+        } else if (argument == "--test-libraries32" && hasValue) {
+            options.testLibraries32 = argv[++i];
         } else if (argument == "--shots" && hasValue) {
             options.shotsDir = argv[++i];
         } else if (argument.rfind("--", 0) == 0) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "host/tool_messages.h"
 #include "host/tool_windows.h"
 
 namespace host {
@@ -52,8 +53,8 @@ size_t Differences(const Pixels& a, const Pixels& b) {
     return count;
 }
 
-// The standard icon whose drawing is nearest to the icon control's pixels on the screen.
-std::string IconOnScreen(HWND messageBox, HWND iconControl) {
+// The icon drawn in the control now, compared with each standard icon drawn the same way.
+std::string DrawnIcon(HWND messageBox, HWND iconControl) {
     RedrawWindow(messageBox, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 
     RECT rect;
@@ -106,12 +107,14 @@ std::string MessageIcon(HWND messageBox) {
     }
     if (iconControl == nullptr || !IsWindowVisible(iconControl))
         return "none";
-    // A visible icon control holds an icon; on a busy machine the box may not be on the screen
-    // yet when it is first read.
-    std::string icon = IconOnScreen(messageBox, iconControl);
-    for (int attempt = 0; icon == "none" && attempt < 20; ++attempt) {
-        Sleep(50);
-        icon = IconOnScreen(messageBox, iconControl);
+    // The box's own process paints it: a freshly started one (the other bitness, say) may not
+    // have drawn the visible icon yet.
+    constexpr int kAttempts = 50;
+    std::string icon = "none";
+    for (int attempt = 0; attempt < kAttempts && icon == "none"; ++attempt) {
+        if (attempt > 0)
+            Pump(20);
+        icon = DrawnIcon(messageBox, iconControl);
     }
     return icon;
 }

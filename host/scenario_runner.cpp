@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 
+#include "app/program_names.h"
 #include "host/ansi_text.h"
 #include "host/held_files.h"
 #include "host/host_window.h"
@@ -42,6 +43,11 @@ int AnswerId(const std::string& answer) {
     if (answer == "cancel")
         return IDCANCEL;
     return IDOK;
+}
+
+int ProgramBits(const std::string& path) {
+    const std::string name = path.substr(path.find_last_of('\\') + 1);
+    return lstrcmpiA(name.c_str(), app::k32BitProgram) == 0 ? 32 : 64;
 }
 
 // Leaves no window in the foreground: at first Wine has the desktop there, and when a window
@@ -101,7 +107,7 @@ class ScenarioRun {
     bool Fail(int line, const std::string& statement, const Mismatch& mismatch) {
         std::vector<scenario::WindowState> windows;
         if (!tool_.HasEnded())
-            windows = ReadAllWindows(tool_.id());
+            windows = ReadAllWindows(tool_.ProcessIds());
         report_.Failure(scenario_.path, line, statement, mismatch, windows);
         tool_.Kill();
         return false;
@@ -129,8 +135,11 @@ class ScenarioRun {
         resultPath_ = scenario::ResultPath(setup, directory_.path());
         if (!resultPath_.empty())
             original_ = scenario::ReadFileBytes(resultPath_);
-        std::string problems = ApplyMachineSetup(setup, options_.wabLibrary);
-        problems += providers::InstallTestProviders(setup, scenario_.path, directory_.path());
+        std::string problems = ChooseTool();
+        providers::RegisteredLibraries registered;
+        problems += providers::InstallTestProviders(setup, {options_.testLibraries32}, toolBits_,
+                                                    scenario_.path, directory_.path(), registered);
+        problems += ApplyMachineSetup(setup, registered);
         if (!problems.empty())
             return Fail(scenario_.runLine, "run", {"the machine set up", problems});
         if (setup.host != scenario::HostKind::None) {
@@ -152,10 +161,29 @@ class ScenarioRun {
         return true;
     }
 
+    // The tool as given, beside its twin; without the twin, the build of the other bitness than
+    // the messaging system's, alone in a folder of the scenario's directory.
+    std::string ChooseTool() {
+        toolPath_ = options_.tool;
+        toolBits_ = ProgramBits(toolPath_);
+        if (!scenario_.setup.twinAbsent)
+            return {};
+        toolBits_ = scenario_.setup.mapiBits == 32 ? 64 : 32;
+        const char* name = toolBits_ == 32 ? app::k32BitProgram : app::k64BitProgram;
+        const std::string folder = directory_.path() + "alone";
+        toolPath_ = folder + "\\" + name;
+        const std::string from =
+            options_.tool.substr(0, options_.tool.find_last_of('\\') + 1) + name;
+        if (!CreateDirectoryA(folder.c_str(), nullptr) ||
+            !CopyFileA(from.c_str(), toolPath_.c_str(), TRUE)) {
+            return "cannot put " + from + " alone into " + folder + "; ";
+        }
+        return {};
+    }
+
     bool Start() {
         std::string problem;
-        if (!tool_.Start(options_.tool,
-                         scenario::ReplaceDir(scenario_.setup.args, directory_.path()),
+        if (!tool_.Start(toolPath_, scenario::ReplaceDir(scenario_.setup.args, directory_.path()),
                          directory_.path(), problem)) {
             return Fail(scenario_.runLine, "run", {"the tool started", problem});
         }
@@ -167,7 +195,7 @@ class ScenarioRun {
         for (auto it = matched_.begin(); it != matched_.end();) {
             it = IsWindow(*it) ? std::next(it) : matched_.erase(it);
         }
-        for (HWND window : VisibleWindowsOf(tool_.id())) {
+        for (HWND window : VisibleWindowsOf(tool_.ProcessIds())) {
             if (matched_.count(window))
                 continue;
             const WindowKind kind = Classify(window);
@@ -422,6 +450,8 @@ class ScenarioRun {
     std::vector<HWND> dialogs_;
     std::set<HWND> matched_;
     std::string resultPath_;
+    std::string toolPath_;
+    int toolBits_ = 64;
     std::optional<std::string> original_;
     int lastLine_ = 0;
     int shots_ = 0;

@@ -6,10 +6,10 @@
 namespace host {
 
 struct RunnerOptions {
-    std::string tool;        // the tool's executable
-    std::string wabLibrary;  // what the registry names as the WAB library when it is present
-    std::string shotsDir;    // where a picture of every matched window goes; empty for none
-    bool keepDirs = false;   // keep each scenario's working directory
+    std::string tool;             // the tool's executable, its twin beside it
+    std::string testLibraries32;  // the folder of the 32-bit build's test libraries
+    std::string shotsDir;         // where a picture of every matched window goes; empty for none
+    bool keepDirs = false;        // keep each scenario's working directory
 };
 
 // Runs every scenario file against the real tool and returns the exit code of the runner:

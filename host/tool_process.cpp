@@ -39,6 +39,23 @@ bool ToolProcess::Start(const std::string& tool, const std::string& args,
     return true;
 }
 
+std::vector<DWORD> ToolProcess::ProcessIds() const {
+    std::vector<DWORD> ids{info_.dwProcessId};
+    constexpr DWORD kMostProcesses = 16;
+    alignas(JOBOBJECT_BASIC_PROCESS_ID_LIST) unsigned char
+        buffer[sizeof(JOBOBJECT_BASIC_PROCESS_ID_LIST) + kMostProcesses * sizeof(ULONG_PTR)] = {};
+    auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer);
+    if (job_ == nullptr ||
+        !QueryInformationJobObject(job_, JobObjectBasicProcessIdList, list, sizeof buffer, nullptr))
+        return ids;
+    const ULONG_PTR* listed = list->ProcessIdList;
+    for (DWORD i = 0; i < list->NumberOfProcessIdsInList && i < kMostProcesses; ++i) {
+        if (static_cast<DWORD>(listed[i]) != info_.dwProcessId)
+            ids.push_back(static_cast<DWORD>(listed[i]));
+    }
+    return ids;
+}
+
 bool ToolProcess::HasEnded() const {
     return info_.hProcess == nullptr || WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0;
 }

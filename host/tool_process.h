@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -18,7 +19,8 @@ class ToolProcess {
     // Starts "tool" args in the working directory (empty: ours); false with the error in problem.
     bool Start(const std::string& tool, const std::string& args, const std::string& directory,
                std::string& problem);
-    DWORD id() const { return info_.dwProcessId; }
+    // The tool's process and those it started, such as its twin of the other bitness.
+    std::vector<DWORD> ProcessIds() const;
     bool HasEnded() const;
     // Waits for the end while our own windows go on handling their messages.
     bool WaitForEnd(DWORD milliseconds) const;

@@ -13,7 +13,7 @@ namespace {
 constexpr char kProgressText[] = "Retrieving and validating fax records...";
 
 struct Search {
-    DWORD processId;
+    const std::vector<DWORD>& processIds;
     std::vector<HWND> windows;
 };
 
@@ -21,7 +21,9 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window))
+    if (std::find(search->processIds.begin(), search->processIds.end(), owner) !=
+            search->processIds.end() &&
+        IsWindowVisible(window))
         search->windows.push_back(window);
     return TRUE;
 }
@@ -144,8 +146,8 @@ bool IsMultipleSelection(HWND listBox) {
     return (GetWindowLongW(listBox, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) != 0;
 }
 
-std::vector<HWND> VisibleWindowsOf(DWORD processId) {
-    Search search{processId, {}};
+std::vector<HWND> VisibleWindowsOf(const std::vector<DWORD>& processIds) {
+    Search search{processIds, {}};
     EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.windows;
 }
@@ -188,8 +190,8 @@ scenario::WindowState ReadForStatement(HWND window, const scenario::Statement& s
     return state;
 }
 
-std::vector<scenario::WindowState> ReadAllWindows(DWORD processId) {
-    std::vector<HWND> windows = VisibleWindowsOf(processId);
+std::vector<scenario::WindowState> ReadAllWindows(const std::vector<DWORD>& processIds) {
+    std::vector<HWND> windows = VisibleWindowsOf(processIds);
     std::reverse(windows.begin(), windows.end());
     std::vector<scenario::WindowState> states;
     for (HWND window : windows)

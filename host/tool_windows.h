@@ -17,8 +17,8 @@ constexpr int kFileNameId = 1148;
 constexpr int kFileTypeId = 1136;
 constexpr int kReadOnlyBoxId = 1040;
 
-// The visible top-level windows of a process, topmost first.
-std::vector<HWND> VisibleWindowsOf(DWORD processId);
+// The visible top-level windows of these processes, topmost first.
+std::vector<HWND> VisibleWindowsOf(const std::vector<DWORD>& processIds);
 WindowKind Classify(HWND window);
 // The child control with this id; null when there is none.
 HWND ChildWithId(HWND window, int id);
@@ -34,8 +34,8 @@ scenario::ControlState ReadControl(HWND control, Reading reading);
 scenario::WindowState ReadWindow(HWND window);
 // The window's title and the one control a statement names, read as far as the statement needs.
 scenario::WindowState ReadForStatement(HWND window, const scenario::Statement& statement);
-// Every visible window of the process, innermost last, for a failure report.
-std::vector<scenario::WindowState> ReadAllWindows(DWORD processId);
+// Every visible window of the processes, innermost last, for a failure report.
+std::vector<scenario::WindowState> ReadAllWindows(const std::vector<DWORD>& processIds);
 // The file-open dialog's file types and read-only box.
 scenario::FileDialogState ReadFileDialog(HWND dialog);
 // A window in the words of a window step: dialog "T", message "TEXT" "CAPTION" ICON, open "T".

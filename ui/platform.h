@@ -51,9 +51,13 @@ class Platform {
 
     virtual int ReadProfileInt(std::string_view section, std::string_view key,
                                int defaultValue) = 0;
-    // The default value of a key under HKEY_LOCAL_MACHINE, when the key and the value exist, up
-    // to its first NUL: a string value may or may not carry its terminator in the data.
+    // The default value of a key under HKEY_LOCAL_MACHINE, in the registry view of the tool's
+    // own bitness, when the key and the value exist, up to its first NUL (a string value may or
+    // may not carry its terminator in the data), its environment strings expanded when it is
+    // stored as an expandable string.
     virtual std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) = 0;
+    // Whether the library loads: a full path from exactly there, a bare name never from the
+    // current folder.
     virtual bool CanLoadLibrary(std::string_view path) = 0;
 
     // Appends UTF-16 text converted to the ANSI code page: the platform's best fit where a

@@ -4,6 +4,8 @@
 #include "addressbook/address_book_connection.h"
 #include "addressbook/win32/buffer_convention.h"
 #include "addressbook/win32/mapi_address_book.h"
+#include "ui/win32/library_loading.h"
+#include "ui/win32/messaging_bitness.h"
 
 namespace addressbook {
 
@@ -15,7 +17,7 @@ using win32::MapiAddressBook;
 
 constexpr ULONG kLogonFlags = MAPI_LOGON_UI | MAPI_EXTENDED | MAPI_NO_MAIL;
 // The parameter record up to, not including, the profile GUID, which the tool never passes:
-// 16 bytes in a 32-bit build, 28 in ours.
+// 16 bytes in the 32-bit build, 28 in the 64-bit one.
 constexpr ULONG kWabParamSize = offsetof(WAB_PARAM, guidPSExt);
 
 // The messaging library or the WAB library, whichever the run opens, and the address book that
@@ -28,15 +30,19 @@ class Win32Connection : public AddressBookConnection {
     }
 
     MessagingOpen OpenMessaging(ui::WindowHandle hostWindow) override {
-        messagingLibrary_ = LoadLibraryA("MAPI32.DLL");
+        // The system's stub would only fail to load a library of the other bitness.
+        if (const int bits = ui::MessagingSystemBits(); bits != 0 && bits != ui::kOwnBits) {
+            return bits == 32 ? MessagingOpen::Needs32BitProgram : MessagingOpen::Needs64BitProgram;
+        }
+        messagingLibrary_ = ui::LoadSystemLibrary("MAPI32.DLL");
         if (messagingLibrary_ == nullptr) {
             return MessagingOpen::LibraryMissing;
         }
         const auto initialize = LookUp<MAPIINITIALIZE>(messagingLibrary_, "MAPIInitialize");
-        if (initialize == nullptr) {
+        if (initialize == nullptr || FAILED(initialize(nullptr))) {
             return MessagingOpen::NotOpened;
         }
-        initialize(nullptr);  // a failure shows in the logon
+        initialized_ = true;
         const auto logon = LookUp<MAPILOGONEX>(messagingLibrary_, "MAPILogonEx");
         if (logon == nullptr ||
             FAILED(logon(hostWindow, nullptr, nullptr, kLogonFlags, &session_)) ||
@@ -56,18 +62,21 @@ class Win32Connection : public AddressBookConnection {
             session_->Release();
             session_ = nullptr;
         }
-        if (messagingLibrary_ != nullptr) {
+        if (initialized_) {
             if (const auto uninitialize =
                     LookUp<MAPIUNINITIALIZE>(messagingLibrary_, "MAPIUninitialize")) {
                 uninitialize();
             }
+            initialized_ = false;
+        }
+        if (messagingLibrary_ != nullptr) {
             FreeLibrary(messagingLibrary_);
         }
         messagingLibrary_ = nullptr;
     }
 
     bool OpenWab(const std::string& libraryPath, const std::string& fileName) override {
-        wabLibrary_ = LoadLibraryA(libraryPath.c_str());
+        wabLibrary_ = ui::LoadNamedLibrary(libraryPath);
         if (wabLibrary_ == nullptr) {
             return false;
         }
@@ -117,6 +126,7 @@ class Win32Connection : public AddressBookConnection {
     }
 
     HMODULE messagingLibrary_ = nullptr;
+    bool initialized_ = false;  // MAPIInitialize succeeded: MAPIUninitialize is owed
     HMODULE wabLibrary_ = nullptr;
     IWABObject* wabObject_ = nullptr;
     IMAPISession* session_ = nullptr;

@@ -66,10 +66,15 @@ struct Setup {
     std::vector<FileSetup> files;
     std::vector<std::string> heldFiles;  // kept open for writing by another program
     MapiInstall mapi = MapiInstall::Absent;
+    std::string mapiInitialize = "ok";   // ok, fail
     std::string mapiLogon = "ok";        // ok, cancel, fail
     std::string mapiAddressBook = "ok";  // ok, warning, fail
+    int mapiBits = 64;                   // the bitness of the messaging system's library
+    bool twinAbsent = false;  // the tool's build of the other bitness is not installed beside it
     bool wabPresent = false;
-    std::string wabOpen = "ok";  // ok, warning, fail
+    std::string wabOpen = "ok";      // ok, warning, fail
+    bool wabPathExpandable = false;  // stored as REG_EXPAND_SZ under %CommonProgramFiles%
+    std::vector<std::string> plantedLibraries;  // libraries that record being loaded
     std::vector<AddressBookUser> users;
     std::vector<AddressBookList> lists;
     std::vector<AddressBookOther> others;

@@ -198,6 +198,14 @@ class Parser {
             ParseMapi(s);
         } else if (s.verb == "wab") {
             ParseWab(s);
+        } else if (s.verb == "twin") {
+            RequireCount(s, 1, 1, "twin absent");
+            RequireChoice(s, 0, {"absent"}, "twin absent");
+            Once(s, "twin");
+            setup.twinAbsent = true;
+        } else if (s.verb == "library") {
+            RequireCount(s, 1, 1, "library NAME");
+            setup.plantedLibraries.push_back(s.words[0]);
         } else if (s.verb == "user") {
             ParseUser(s);
         } else if (s.verb == "list") {
@@ -255,8 +263,9 @@ class Parser {
     void ParseMapi(const Statement& s) {
         Setup& setup = scenario_.setup;
         const char* usage =
-            "mapi absent|installed|configured|unloadable, mapi logon ok|cancel|fail or "
-            "mapi addressbook ok|warning|fail";
+            "mapi absent|installed|configured|unloadable, mapi initialize ok|fail, "
+            "mapi logon ok|cancel|fail, "
+            "mapi addressbook ok|warning|fail or mapi bitness 32|64";
         if (s.words.size() == 1) {
             RequireChoice(s, 0, {"absent", "installed", "configured", "unloadable"}, usage);
             Once(s, "mapi");
@@ -265,6 +274,10 @@ class Parser {
                          : w == "installed"  ? MapiInstall::Installed
                          : w == "configured" ? MapiInstall::Configured
                                              : MapiInstall::Unloadable;
+        } else if (s.words.size() == 2 && s.words[0] == "initialize") {
+            RequireChoice(s, 1, {"ok", "fail"}, usage);
+            Once(s, "mapi initialize");
+            setup.mapiInitialize = s.words[1];
         } else if (s.words.size() == 2 && s.words[0] == "logon") {
             RequireChoice(s, 1, {"ok", "cancel", "fail"}, usage);
             Once(s, "mapi logon");
@@ -273,13 +286,17 @@ class Parser {
             RequireChoice(s, 1, {"ok", "warning", "fail"}, usage);
             Once(s, "mapi addressbook");
             setup.mapiAddressBook = s.words[1];
+        } else if (s.words.size() == 2 && s.words[0] == "bitness") {
+            RequireChoice(s, 1, {"32", "64"}, usage);
+            Once(s, "mapi bitness");
+            setup.mapiBits = s.words[1] == "32" ? 32 : 64;
         } else {
             throw ParseError(s.line, std::string("usage: ") + usage);
         }
     }
 
     void ParseWab(const Statement& s) {
-        const char* usage = "wab absent|present or wab open ok|warning|fail";
+        const char* usage = "wab absent|present, wab open ok|warning|fail or wab registry expand";
         if (s.words.size() == 1) {
             RequireChoice(s, 0, {"absent", "present"}, usage);
             Once(s, "wab");
@@ -288,6 +305,10 @@ class Parser {
             RequireChoice(s, 1, {"ok", "warning", "fail"}, usage);
             Once(s, "wab open");
             scenario_.setup.wabOpen = s.words[1];
+        } else if (s.words.size() == 2 && s.words[0] == "registry") {
+            RequireChoice(s, 1, {"expand"}, usage);
+            Once(s, "wab registry");
+            scenario_.setup.wabPathExpandable = true;
         } else {
             throw ParseError(s.line, std::string("usage: ") + usage);
         }

@@ -6,7 +6,9 @@
 
 #include "ui/win32/command_line.h"
 #include "ui/win32/file_replacement.h"
+#include "ui/win32/library_loading.h"
 #include "ui/win32/owner_guard.h"
+#include "ui/win32/registry_text.h"
 #include "ui/win32/win32_readable_file.h"
 
 namespace ui {
@@ -14,22 +16,6 @@ namespace {
 
 // Longer than any path the file dialog can return without multiple selection.
 constexpr std::size_t kFileDialogBufferSize = 32768;
-
-std::optional<std::string> ReadDefaultValue(HKEY key) {
-    DWORD size = 0;
-    LONG status = RegQueryValueExA(key, nullptr, nullptr, nullptr, nullptr, &size);
-    std::string data;
-    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-        data.resize(size);
-        status = RegQueryValueExA(key, nullptr, nullptr, nullptr,
-                                  reinterpret_cast<BYTE*>(data.data()), &size);
-        if (status == ERROR_SUCCESS) {
-            data.resize(size);
-            return data.substr(0, data.find('\0'));
-        }
-    }
-    return std::nullopt;
-}
 
 }  // namespace
 
@@ -147,21 +133,11 @@ int Win32Platform::ReadProfileInt(std::string_view section, std::string_view key
 }
 
 std::optional<std::string> Win32Platform::ReadMachineRegistryDefault(std::string_view keyPath) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(keyPath).c_str(), 0, KEY_READ, &key) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    std::optional<std::string> value = ReadDefaultValue(key);
-    RegCloseKey(key);
-    return value;
+    return ReadMachineString(keyPath, "", OwnRegistryView());
 }
 
 bool Win32Platform::CanLoadLibrary(std::string_view path) {
-    // A missing library must not bring up the system's "cannot find" box.
-    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    HMODULE library = LoadLibraryA(std::string(path).c_str());
-    SetErrorMode(previousMode);
+    HMODULE library = LoadNamedLibrary(path);
     if (library == nullptr) {
         return false;
     }

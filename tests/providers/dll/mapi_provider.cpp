@@ -56,10 +56,15 @@ HRESULT WINAPI MAPIInitialize(void* initialization) {
     if (initialization != nullptr) {
         Refuse("MAPIInitialize");
     }
+    const MemoryBook* book = ScenarioBook();
+    if (book != nullptr && book->Libraries().initialize == "fail") {
+        return MAPI_E_CALL_FAILED;
+    }
     ++initialized;
     return S_OK;
 }
 
+// Owed only after an initialisation that succeeded.
 void WINAPI MAPIUninitialize() {
     if (--initialized != 0) {
         Refuse("MAPIUninitialize");

@@ -44,6 +44,9 @@ MemoryBook::MemoryBook(const scenario::Setup& setup) {
     }
     choice_ = {setup.choose, setup.chosenIds};
     libraries_.messagingLoads = scenario::MapiLoads(setup.mapi);
+    // Without the twin the Windows runner starts the build of the other bitness: this one.
+    libraries_.missingTwinBits = setup.twinAbsent ? setup.mapiBits : 0;
+    libraries_.initialize = setup.mapiInitialize;
     libraries_.logon = setup.mapiLogon;
     libraries_.addressBook = setup.mapiAddressBook;
     libraries_.wabLoads = setup.wabPresent;

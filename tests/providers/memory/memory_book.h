@@ -37,6 +37,9 @@ struct MemoryChoice {
 // How the libraries in front of the book answer, as the scenario's setup says.
 struct MemoryLibraries {
     bool messagingLoads = false;
+    // The bitness of a messaging system that only the tool's absent twin could read; 0: none.
+    int missingTwinBits = 0;
+    std::string initialize = "ok";   // ok, fail
     std::string logon = "ok";        // ok, cancel, fail
     std::string addressBook = "ok";  // ok, warning, fail
     bool wabLoads = false;

@@ -162,8 +162,15 @@ addressbook::MessagingOpen MemoryConnection::OpenMessaging(ui::WindowHandle) {
     if (!libraries.messagingLoads) {
         return addressbook::MessagingOpen::LibraryMissing;
     }
-    messagingLoaded_ = true;
+    if (libraries.missingTwinBits != 0) {
+        return libraries.missingTwinBits == 32 ? addressbook::MessagingOpen::Needs32BitProgram
+                                               : addressbook::MessagingOpen::Needs64BitProgram;
+    }
     ledger_.calls.push_back("MAPIInitialize");
+    if (libraries.initialize == "fail") {
+        return addressbook::MessagingOpen::NotOpened;
+    }
+    messagingLoaded_ = true;
     ledger_.calls.push_back("MAPILogonEx");
     if (libraries.logon != "ok") {
         return addressbook::MessagingOpen::NotOpened;

@@ -132,6 +132,29 @@ TEST(ScenarioSetup, DefaultsAndAddressBook) {
     EXPECT_EQ(s.setup.chosenIds, (std::vector<std::string>{"l1", "u1", "u1"}));
 }
 
+TEST(ScenarioSetup, BitnessTwinAndLibraries) {
+    const Scenario d = Parse("run\n");
+    EXPECT_EQ(d.setup.mapiBits, 64);
+    EXPECT_FALSE(d.setup.twinAbsent);
+    EXPECT_FALSE(d.setup.wabPathExpandable);
+
+    const Scenario s = Parse(
+        "mapi bitness 32\nmapi initialize fail\ntwin absent\nwab registry expand\n"
+        "library WAB32.DLL\n"
+        "library books/WAB32.DLL\nrun\n");
+    EXPECT_EQ(s.setup.mapiBits, 32);
+    EXPECT_EQ(s.setup.mapiInitialize, "fail");
+    EXPECT_TRUE(s.setup.twinAbsent);
+    EXPECT_TRUE(s.setup.wabPathExpandable);
+    EXPECT_EQ(s.setup.plantedLibraries, (std::vector<std::string>{"WAB32.DLL", "books/WAB32.DLL"}));
+
+    EXPECT_EQ(ErrorLine("mapi bitness 16\nrun\n"), 1);
+    EXPECT_EQ(ErrorLine("mapi bitness 32\nmapi bitness 64\nrun\n"), 2);
+    EXPECT_EQ(ErrorLine("twin present\nrun\n"), 1);
+    EXPECT_EQ(ErrorLine("wab registry plain\nrun\n"), 1);
+    EXPECT_EQ(ErrorLine("library\nrun\n"), 1);
+}
+
 TEST(ScenarioSteps, StepsKeepTheirLinesAndWords) {
     const Scenario s = Parse(
         "run\n"
