@@ -18,10 +18,17 @@ class TextImage {
     // 0, or kOpenFailed (also while another program holds the file open for writing),
     // kSizeFailed, kOutOfMemory or kReadFailed. One read request fills the image; Unicode text is
     // then converted to the ANSI code page by the platform (see DecodeToAnsi), before anything
-    // reads it.
-    int Load(const std::string& path, ui::Platform& platform);
+    // reads it. For a contact export, a file whose lines end with carriage returns alone is cut
+    // at them, and read as Mac Roman where it is not UTF-8 (see DecodeFileToAnsi); the header of
+    // Unicode text is kept as the file gave it.
+    int Load(const std::string& path, ui::Platform& platform, bool contactExport = false);
     // The same from bytes in memory: 0, kOutOfMemory, or kReadFailed when there are none.
-    int Assign(std::string_view bytes, ui::Platform& platform);
+    int Assign(std::string_view bytes, ui::Platform& platform, bool contactExport = false);
+
+    // The file's header line in UTF-8 as its own bytes gave it before the conversion (see
+    // UnicodeHeader); nullptr when the file was ANSI text, which was not converted, or not loaded
+    // as a contact export.
+    const std::string* UnicodeHeader() const { return unicode_ ? &unicodeHeader_ : nullptr; }
 
     // The next line, its end (LF or CR LF) overwritten with NUL; nullptr once the last line, the
     // text after the last line feed (possibly empty), has been handed out.
@@ -38,11 +45,14 @@ class TextImage {
   private:
     void Release();
     int Allocate(std::size_t length);
-    int ConvertToAnsi(ui::Platform& platform);
+    int ConvertToAnsi(ui::Platform& platform, bool contactExport);
+    void CutAtCarriageReturns();
 
     std::unique_ptr<char[]> bytes_;
     std::size_t length_ = 0;
     char* next_ = nullptr;  // nullptr when no line is left
+    bool unicode_ = false;
+    std::string unicodeHeader_;
 };
 
 // The header is the first line that is not empty, or the last line when all are empty; nullptr
