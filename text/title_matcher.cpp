@@ -53,6 +53,52 @@ char32_t SmallLetter(char32_t c) {
     return c;
 }
 
+char32_t CapitalLetter(char32_t c) {
+    if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) {
+        return c - 0x20;
+    }
+    if (c == 0xFF) {
+        return 0x178;
+    }
+    if (c == 0x131) {
+        return U'I';  // Turkish small dotless i
+    }
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
+        return c % 2 == 1 ? c - 1 : c;
+    }
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
+        return c % 2 == 0 ? c - 1 : c;
+    }
+    if (c == 0x3C2) {
+        return 0x3A3;  // final sigma
+    }
+    if (c >= 0x3B1 && c <= 0x3CB) {
+        return c - 0x20;
+    }
+    switch (c) {
+        case 0x3AC:
+            return 0x386;
+        case 0x3AD:
+        case 0x3AE:
+        case 0x3AF:
+            return c - 0x25;
+        case 0x3CC:
+            return 0x38C;
+        case 0x3CD:
+        case 0x3CE:
+            return c - 0x3F;
+        default:
+            break;
+    }
+    if (c >= 0x430 && c <= 0x44F) {
+        return c - 0x20;
+    }
+    if (c >= 0x450 && c <= 0x45F) {
+        return c - 0x50;
+    }
+    return c;
+}
+
 void AppendUtf8(char32_t c, std::string& text) {
     if (c < 0x80) {
         text += static_cast<char>(c);
@@ -98,27 +144,31 @@ std::u16string Utf16Of(std::string_view utf8) {
     return units;
 }
 
+// The text with each letter mapped; only ASCII and the two-byte letters below U+0530 change.
+std::string MapLetters(std::string_view text, char32_t (*map)(char32_t)) {
+    std::string mapped;
+    mapped.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            mapped += static_cast<char>(map(lead));
+            ++i;
+        } else if (lead >= 0xC2 && lead <= 0xD4 && i + 1 < text.size() &&
+                   IsContinuation(text[i + 1])) {
+            const char32_t c = ((lead & 0x1Fu) << 6) | (text[i + 1] & 0x3Fu);
+            AppendUtf8(map(c), mapped);
+            i += 2;
+        } else {
+            mapped += text[i++];
+        }
+    }
+    return mapped;
+}
+
 }  // namespace
 
 std::string FoldUtf8Case(std::string_view text) {
-    std::string folded;
-    folded.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        // Only the two- and three-byte letters below U+0530 and ASCII change.
-        if (lead < 0x80) {
-            folded += static_cast<char>(SmallLetter(lead));
-            ++i;
-        } else if (lead >= 0xC2 && lead <= 0xD3 && i + 1 < text.size() &&
-                   IsContinuation(text[i + 1])) {
-            const char32_t c = ((lead & 0x1Fu) << 6) | (text[i + 1] & 0x3Fu);
-            AppendUtf8(SmallLetter(c), folded);
-            i += 2;
-        } else {
-            folded += text[i++];
-        }
-    }
-    return folded;
+    return MapLetters(text, SmallLetter);
 }
 
 TitleMatcher TitleMatcher::ForUnicode() {
@@ -135,17 +185,22 @@ TitleMatcher TitleMatcher::ForUnicode() {
 }
 
 TitleMatcher TitleMatcher::ForCodePage(ui::Platform& platform) {
-    // One conversion of every title and word, one to a line.
+    // One conversion of every title and word, one to a line, as written and in capitals: the
+    // code page's letters beyond ASCII are not folded.
     std::string table;
     std::vector<const ExportTitle*> titles;
+    const auto add = [&table, &titles](std::string_view text, const ExportTitle* title) {
+        for (const std::string& form : {std::string(text), MapLetters(text, CapitalLetter)}) {
+            titles.push_back(title);
+            table.append(form).append("\n");
+        }
+    };
     for (const TitleLanguage& language : ExportTitleLanguages()) {
         for (const ExportTitle& title : language.names) {
-            titles.push_back(&title);
-            table.append(title.title).append("\n");
+            add(title.title, &title);
         }
         for (const std::string_view word : language.faxWords) {
-            titles.push_back(nullptr);
-            table.append(word).append("\n");
+            add(word, nullptr);
         }
     }
     std::string ansi;

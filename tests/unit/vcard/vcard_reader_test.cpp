@@ -86,4 +86,18 @@ TEST_F(VCardReaderTest, LargeCardsEndWithAResult) {
     EXPECT_EQ(rejected, 1);
 }
 
+TEST_F(VCardReaderTest, TenMegabyteLabelsAndManyLabelledNumbersEndWithAResult) {
+    const std::string label(10'000'000, 'x');
+    EXPECT_EQ(Read("BEGIN:VCARD\nFN:A\nitem1.TEL:1\nitem1.X-ABLabel:" + label +
+                   "FAX\nitem2.X-ABLabel:" + label + "\nitem2.TEL:2\nEND:VCARD\n"),
+              (Pairs{{"A", "1"}}));
+    std::string numbers = "BEGIN:VCARD\nFN:B\n";
+    for (int i = 0; i < 100'000; ++i) {
+        const std::string group = "item" + std::to_string(i);
+        numbers += group + ".TEL:" + std::to_string(i) + "\n" + group +
+                   ".X-ABLabel:" + (i % 2 == 0 ? "Telefax" : "Mobil") + "\n";
+    }
+    EXPECT_EQ(Read(numbers).size(), 50'000u);
+}
+
 }  // namespace
