@@ -38,10 +38,9 @@ constexpr int kMappingCancelled = 1;
 // how it splits, the converted header is read instead.
 std::vector<csv::ColumnTitle> ReadTitles(const text::TextImage& image, const CsvFieldTable& fields,
                                          int count, char delimiter, ui::Platform& platform) {
-    if (const std::string* unicodeHeader = image.UnicodeHeader()) {
-        std::string header = *unicodeHeader;
+    if (std::optional<std::string> header = image.UnicodeHeader()) {
         CsvFieldTable unicodeFields{};
-        unicodeFields[0] = header.data();
+        unicodeFields[0] = header->data();
         if (SplitCsvLine(unicodeFields, nullptr, delimiter) == count) {
             return csv::ReadColumnTitles(unicodeFields, count, text::TitleMatcher::ForUnicode());
         }
@@ -100,6 +99,7 @@ int ReadRecords(text::TextImage& image, std::string_view path, recipients::Sourc
         chosen != 0) {
         return chosen;
     }
+    image.ReleaseOriginal();
     return ReadCandidates(image, columns, read);
 }
 

@@ -11,7 +11,6 @@
 
 #include "recipients/reader_result.h"
 #include "text/padded_search.h"
-#include "text/text_decoding.h"
 #include "text/unicode_header.h"
 
 namespace text {
@@ -65,8 +64,27 @@ void TextImage::Release() {
     bytes_.reset();
     length_ = 0;
     next_ = nullptr;
-    unicode_ = false;
-    unicodeHeader_.clear();
+    ReleaseOriginal();
+}
+
+void TextImage::ReleaseOriginal() {
+    original_.reset();
+    originalLength_ = 0;
+    encoding_ = TextEncoding::Ansi;
+}
+
+std::optional<std::string> TextImage::UnicodeHeader() const {
+    if (!original_) {
+        return std::nullopt;
+    }
+    return text::UnicodeHeader({original_.get(), originalLength_}, encoding_);
+}
+
+std::optional<std::string> TextImage::UnicodeText() const {
+    if (!original_) {
+        return std::nullopt;
+    }
+    return text::UnicodeText({original_.get(), originalLength_}, encoding_);
 }
 
 int TextImage::Allocate(std::size_t length) {
@@ -82,22 +100,28 @@ int TextImage::Allocate(std::size_t length) {
 int TextImage::ConvertToAnsi(ui::Platform& platform, bool contactExport) {
     next_ = bytes_.get();
     std::optional<std::string> ansi;
-    std::string header;
+    TextEncoding encoding = TextEncoding::Ansi;
     try {
         const std::string_view bytes(bytes_.get(), length_);
-        TextEncoding encoding = TextEncoding::Ansi;
         ansi = contactExport ? DecodeFileToAnsi(bytes, platform, encoding)
                              : DecodeToAnsi(bytes, platform);
-        if (ansi && contactExport) {
-            header = text::UnicodeHeader(bytes, encoding);
-        }
     } catch (const std::bad_alloc&) {
         Release();
         return kOutOfMemory;
     }
     if (ansi) {
-        // The file's own bytes go before the converted copy is made.
+        // The file's own bytes go before the converted copy is made, unless a contact export
+        // keeps them.
+        std::unique_ptr<char[]> original = std::move(bytes_);
+        const std::size_t originalLength = length_;
         Release();
+        if (contactExport) {
+            original_ = std::move(original);
+            originalLength_ = originalLength;
+            encoding_ = encoding;
+        } else {
+            original.reset();
+        }
         if (const int result = Allocate(ansi->size()); result != 0) {
             Release();
             return result;
@@ -105,8 +129,6 @@ int TextImage::ConvertToAnsi(ui::Platform& platform, bool contactExport) {
         std::memcpy(bytes_.get(), ansi->data(), ansi->size());
         bytes_[ansi->size()] = '\0';
         next_ = bytes_.get();
-        unicode_ = contactExport;
-        unicodeHeader_ = std::move(header);
     }
     if (contactExport) {
         CutAtCarriageReturns();

@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "text/text_decoding.h"
 #include "ui/platform.h"
 
 namespace text {
@@ -25,10 +27,13 @@ class TextImage {
     // The same from bytes in memory: 0, kOutOfMemory, or kReadFailed when there are none.
     int Assign(std::string_view bytes, ui::Platform& platform, bool contactExport = false);
 
-    // The file's header line in UTF-8 as its own bytes gave it before the conversion (see
-    // UnicodeHeader); nullptr when the file was ANSI text, which was not converted, or not loaded
-    // as a contact export.
-    const std::string* UnicodeHeader() const { return unicode_ ? &unicodeHeader_ : nullptr; }
+    // A contact export in Unicode text (or Mac Roman) keeps its own bytes beside the converted
+    // text until released, so that words the code page cannot hold can still be read: its header
+    // line and its whole text in UTF-8 (see UnicodeHeader and UnicodeText). Nothing for ANSI text,
+    // which is not converted, and after ReleaseOriginal.
+    std::optional<std::string> UnicodeHeader() const;
+    std::optional<std::string> UnicodeText() const;
+    void ReleaseOriginal();
 
     // The next line, its end (LF or CR LF) overwritten with NUL; nullptr once the last line, the
     // text after the last line feed (possibly empty), has been handed out.
@@ -51,8 +56,9 @@ class TextImage {
     std::unique_ptr<char[]> bytes_;
     std::size_t length_ = 0;
     char* next_ = nullptr;  // nullptr when no line is left
-    bool unicode_ = false;
-    std::string unicodeHeader_;
+    std::unique_ptr<char[]> original_;
+    std::size_t originalLength_ = 0;
+    TextEncoding encoding_ = TextEncoding::Ansi;
 };
 
 // The header is the first line that is not empty, or the last line when all are empty; nullptr

@@ -24,42 +24,41 @@ void AppendUtf8(char32_t codePoint, std::string& text) {
     }
 }
 
-// Collects characters line by line until the header is complete.
-class HeaderCollector {
+// Collects the characters of the whole text, or line by line until the header is complete.
+class TextCollector {
   public:
-    explicit HeaderCollector(bool classicMac) : lineEnd_(classicMac ? U'\r' : U'\n') {}
+    TextCollector(bool classicMac, bool whole)
+        : lineEnd_(classicMac ? U'\r' : U'\n'), whole_(whole) {}
 
     // false once the header is complete.
     bool Take(char32_t codePoint) {
-        if (codePoint != lineEnd_) {
-            AppendUtf8(codePoint, line_);
+        if (whole_ || codePoint != lineEnd_) {
+            AppendUtf8(codePoint, text_);
             return true;
         }
-        if (lineEnd_ == U'\n' && !line_.empty() && line_.back() == '\r') {
-            line_.pop_back();
+        if (lineEnd_ == U'\n' && !text_.empty() && text_.back() == '\r') {
+            text_.pop_back();
         }
-        if (!line_.empty()) {
-            return false;
-        }
-        return true;
+        return text_.empty();
     }
     // UTF-8 bytes that need no decoding.
     bool TakeByte(char byte) {
         if (static_cast<unsigned char>(byte) < 0x80) {
             return Take(static_cast<unsigned char>(byte));
         }
-        line_ += byte;
+        text_ += byte;
         return true;
     }
-    std::string Header() { return std::move(line_); }
+    std::string Text() { return std::move(text_); }
 
   private:
     char32_t lineEnd_;
-    std::string line_;
+    bool whole_;
+    std::string text_;
 };
 
 template <bool kBigEndian>
-std::string Utf16Header(std::string_view bytes) {
+std::string Utf16Text(std::string_view bytes, bool whole) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t units = bytes.size() / 2;
     const auto unitAt = [data](std::size_t i) -> char32_t {
@@ -73,7 +72,7 @@ std::string Utf16Header(std::string_view bytes) {
         lineFeed = unitAt(i) == U'\n';
         carriageReturn = carriageReturn || unitAt(i) == U'\r';
     }
-    HeaderCollector collector(carriageReturn && !lineFeed);
+    TextCollector collector(carriageReturn && !lineFeed, whole);
     for (std::size_t i = 0; i < units; ++i) {
         char32_t unit = unitAt(i);
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units && unitAt(i + 1) >= 0xDC00 &&
@@ -86,25 +85,23 @@ std::string Utf16Header(std::string_view bytes) {
             break;
         }
     }
-    return collector.Header();
+    return collector.Text();
 }
 
-}  // namespace
-
-std::string UnicodeHeader(std::string_view bytes, TextEncoding encoding) {
+std::string Collect(std::string_view bytes, TextEncoding encoding, bool whole) {
     switch (encoding) {
         case TextEncoding::Utf16LittleEndian:
-            return Utf16Header<false>(bytes.substr(2));
+            return Utf16Text<false>(bytes.substr(2), whole);
         case TextEncoding::Utf16BigEndian:
-            return Utf16Header<true>(bytes.substr(2));
+            return Utf16Text<true>(bytes.substr(2), whole);
         case TextEncoding::MacRoman: {
-            HeaderCollector collector(true);
+            TextCollector collector(true, whole);
             for (const char byte : bytes) {
                 if (!collector.Take(MacRomanCharacter(static_cast<unsigned char>(byte)))) {
                     break;
                 }
             }
-            return collector.Header();
+            return collector.Text();
         }
         case TextEncoding::Utf8:
         case TextEncoding::Ansi:
@@ -113,13 +110,26 @@ std::string UnicodeHeader(std::string_view bytes, TextEncoding encoding) {
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
     }
-    HeaderCollector collector(IsClassicMacText(bytes));
+    if (whole) {
+        return std::string(bytes);
+    }
+    TextCollector collector(IsClassicMacText(bytes), false);
     for (const char byte : bytes) {
         if (!collector.TakeByte(byte)) {
             break;
         }
     }
-    return collector.Header();
+    return collector.Text();
+}
+
+}  // namespace
+
+std::string UnicodeHeader(std::string_view bytes, TextEncoding encoding) {
+    return Collect(bytes, encoding, false);
+}
+
+std::string UnicodeText(std::string_view bytes, TextEncoding encoding) {
+    return Collect(bytes, encoding, true);
 }
 
 }  // namespace text

@@ -14,6 +14,7 @@
 #include "recipients/reader_result.h"
 #include "recipients/recipient_entry.h"
 #include "text/text_decoding.h"
+#include "vcard/unicode_labels.h"
 #include "vcard/vcard_lines.h"
 #include "vcard/vcard_property.h"
 
@@ -31,17 +32,6 @@ std::string_view TrimmedLine(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Groups compare in any ASCII case.
-std::string GroupKey(std::string_view group) {
-    std::string key(group);
-    for (char& c : key) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return key;
-}
-
 // Collects one card's name sources and fax numbers into the candidate set. A number the user
 // labelled (Apple's and Google's "item1.TEL" with "item1.X-ABLabel") is a fax number when its
 // label holds a fax word; the label may follow the number, so such numbers wait for the card's
@@ -49,8 +39,11 @@ std::string GroupKey(std::string_view group) {
 class CardReader {
   public:
     CardReader(ui::Platform& platform, const text::TitleMatcher& faxWords,
-               recipients::ContactCandidateSet& result)
-        : platform_(platform), faxWords_(faxWords), result_(result) {}
+               std::set<CardGroup> unicodeFaxLabels, recipients::ContactCandidateSet& result)
+        : platform_(platform),
+          faxWords_(faxWords),
+          unicodeFaxLabels_(std::move(unicodeFaxLabels)),
+          result_(result) {}
 
     void Take(VCardProperty& property) {
         if (IsWord(property.name, "BEGIN")) {
@@ -114,7 +107,7 @@ class CardReader {
         }
         open_ = false;
         for (const auto& [group, number] : labelledNumbers_) {
-            if (faxLabels_.contains(group)) {
+            if (faxLabels_.contains(group) || unicodeFaxLabels_.contains({cards_ - 1, group})) {
                 AddFax(number);
             }
         }
@@ -152,6 +145,7 @@ class CardReader {
 
     void Open() {
         open_ = true;
+        ++cards_;
         first_ = result_.candidates.size();
         hasFax_ = false;
         fullName_ = nullptr;
@@ -185,7 +179,9 @@ class CardReader {
 
     ui::Platform& platform_;
     const text::TitleMatcher& faxWords_;
+    const std::set<CardGroup> unicodeFaxLabels_;
     recipients::ContactCandidateSet& result_;
+    std::size_t cards_ = 0;
     bool open_ = false;
     std::size_t first_ = 0;
     bool hasFax_ = false;
@@ -223,7 +219,12 @@ int ReadVCardCandidates(text::TextImage& image, ui::Platform& platform,
     VCardProperty property;
     try {
         const text::TitleMatcher faxWords = text::TitleMatcher::ForCodePage(platform);
-        CardReader reader(platform, faxWords, result);
+        std::set<CardGroup> unicodeFaxLabels;
+        if (const std::optional<std::string> unicode = image.UnicodeText()) {
+            unicodeFaxLabels = FindFaxLabelGroups(*unicode, text::TitleMatcher::ForUnicode());
+        }
+        image.ReleaseOriginal();
+        CardReader reader(platform, faxWords, std::move(unicodeFaxLabels), result);
         while (char* line = lines.Next()) {
             if (ParseVCardProperty(line, property, &faxWords)) {
                 reader.Take(property);
