@@ -242,7 +242,8 @@ std::optional<std::string> DecodeFileToAnsi(std::string_view bytes, ui::Platform
 }
 
 bool IsClassicMacText(std::string_view bytes) {
-    return bytes.find('\r') != std::string_view::npos && bytes.find('\n') == std::string_view::npos;
+    // A line feed turns up early in all other files.
+    return bytes.find('\n') == std::string_view::npos && bytes.find('\r') != std::string_view::npos;
 }
 
 }  // namespace text
