@@ -21,8 +21,8 @@ class TextImage {
     // kSizeFailed, kOutOfMemory or kReadFailed. One read request fills the image; Unicode text is
     // then converted to the ANSI code page by the platform (see DecodeToAnsi), before anything
     // reads it. For a contact export, a file whose lines end with carriage returns alone is cut
-    // at them, and read as Mac Roman where it is not UTF-8 (see DecodeFileToAnsi); the header of
-    // Unicode text is kept as the file gave it.
+    // at them, and read as Mac Roman where it is not UTF-8 (see DecodeFileToAnsi); converted text
+    // keeps the file's own bytes (see UnicodeHeader).
     int Load(const std::string& path, ui::Platform& platform, bool contactExport = false);
     // The same from bytes in memory: 0, kOutOfMemory, or kReadFailed when there are none.
     int Assign(std::string_view bytes, ui::Platform& platform, bool contactExport = false);
