@@ -105,6 +105,8 @@ int ReadRecords(text::TextImage& image, std::string_view path, recipients::Sourc
 
 }  // namespace
 
+const text::ContactExport kContactExport{vcard::IsVCardText};
+
 int ReadContactImage(text::TextImage& image, std::string_view path, RecipientCollection& collection,
                      int& rejectedCount, recipients::SourceKind kind, ContactFileDialogs& dialogs,
                      ui::Platform& platform) {
@@ -131,7 +133,7 @@ int ReadContactFile(const std::string& path, RecipientCollection& collection, in
     // the read with nothing taken.
     try {
         text::TextImage image;
-        if (const int loaded = image.Load(path, platform, true); loaded != 0) {
+        if (const int loaded = image.Load(path, platform, &kContactExport); loaded != 0) {
             return loaded;
         }
         return ReadContactImage(image, path, collection, rejectedCount, kind, dialogs, platform);

@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzDialogs dialogs(data[1], data[2]);
     text::TextImage image;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 3), size - 3);
-    const int loaded = image.Assign(bytes, FuzzPlatform(), true);
+    const int loaded = image.Assign(bytes, FuzzPlatform(), &kContactExport);
     if (loaded != 0) {
         Require(loaded == kReadFailed && bytes.empty());
         return 0;

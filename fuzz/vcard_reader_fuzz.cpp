@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes =
         "BEGIN:VCARD\r\n" + std::string(reinterpret_cast<const char*>(data), size);
     text::TextImage image;
-    Require(image.Assign(bytes, FuzzPlatform(), true) == 0);
+    const text::ContactExport contactExport{vcard::IsVCardText};
+    Require(image.Assign(bytes, FuzzPlatform(), &contactExport) == 0);
     recipients::ContactCandidateSet read;
     if (vcard::ReadVCardCandidates(image, FuzzPlatform(), read) != 0) {
         return 0;

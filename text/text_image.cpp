@@ -20,7 +20,8 @@ using recipients::kOutOfMemory;
 using recipients::kReadFailed;
 using recipients::kSizeFailed;
 
-int TextImage::Load(const std::string& path, ui::Platform& platform, bool contactExport) {
+int TextImage::Load(const std::string& path, ui::Platform& platform,
+                    const ContactExport* contactExport) {
     Release();
     const std::unique_ptr<ui::ReadableFile> file = platform.OpenFileToRead(path);
     if (!file) {
@@ -47,7 +48,8 @@ int TextImage::Load(const std::string& path, ui::Platform& platform, bool contac
     return ConvertToAnsi(platform, contactExport);
 }
 
-int TextImage::Assign(std::string_view bytes, ui::Platform& platform, bool contactExport) {
+int TextImage::Assign(std::string_view bytes, ui::Platform& platform,
+                      const ContactExport* contactExport) {
     Release();
     if (bytes.empty()) {
         return kReadFailed;
@@ -68,16 +70,10 @@ void TextImage::Release() {
 }
 
 void TextImage::ReleaseOriginal() {
+    unicodeHeader_.reset();
     original_.reset();
     originalLength_ = 0;
     encoding_ = TextEncoding::Ansi;
-}
-
-std::optional<std::string> TextImage::UnicodeHeader() const {
-    if (!original_) {
-        return std::nullopt;
-    }
-    return text::UnicodeHeader({original_.get(), originalLength_}, encoding_);
 }
 
 std::optional<std::string> TextImage::UnicodeText() const {
@@ -97,31 +93,39 @@ int TextImage::Allocate(std::size_t length) {
     return 0;
 }
 
-int TextImage::ConvertToAnsi(ui::Platform& platform, bool contactExport) {
+int TextImage::ConvertToAnsi(ui::Platform& platform, const ContactExport* contactExport) {
     next_ = bytes_.get();
     std::optional<std::string> ansi;
     TextEncoding encoding = TextEncoding::Ansi;
+    std::optional<std::string> header;
+    bool keepOriginal = false;
     try {
         const std::string_view bytes(bytes_.get(), length_);
-        ansi = contactExport ? DecodeFileToAnsi(bytes, platform, encoding)
-                             : DecodeToAnsi(bytes, platform);
+        ansi = contactExport != nullptr ? DecodeFileToAnsi(bytes, platform, encoding)
+                                        : DecodeToAnsi(bytes, platform);
+        if (ansi && contactExport != nullptr) {
+            header = text::UnicodeHeader(bytes, encoding);
+            keepOriginal =
+                contactExport->keepsOwnText != nullptr && contactExport->keepsOwnText(*ansi);
+        }
     } catch (const std::bad_alloc&) {
         Release();
         return kOutOfMemory;
     }
     if (ansi) {
-        // The file's own bytes go before the converted copy is made, unless a contact export
-        // keeps them.
+        // The file's own bytes go before the converted copy is made, unless the export keeps
+        // them.
         std::unique_ptr<char[]> original = std::move(bytes_);
         const std::size_t originalLength = length_;
         Release();
-        if (contactExport) {
+        if (keepOriginal) {
             original_ = std::move(original);
             originalLength_ = originalLength;
             encoding_ = encoding;
         } else {
             original.reset();
         }
+        unicodeHeader_ = std::move(header);
         if (const int result = Allocate(ansi->size()); result != 0) {
             Release();
             return result;
@@ -130,7 +134,7 @@ int TextImage::ConvertToAnsi(ui::Platform& platform, bool contactExport) {
         bytes_[ansi->size()] = '\0';
         next_ = bytes_.get();
     }
-    if (contactExport) {
+    if (contactExport != nullptr) {
         CutAtCarriageReturns();
     }
     return 0;

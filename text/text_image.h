@@ -13,6 +13,12 @@
 
 namespace text {
 
+// How a contact export is read (see TextImage::Load).
+struct ContactExport {
+    // Asked of the converted text: whether the file's own text is kept whole beside it.
+    bool (*keepsOwnText)(std::string_view text) = nullptr;
+};
+
 // A whole text file in one buffer with one NUL after its last byte (and kSearchPadding more bytes
 // for searches that read whole blocks), cut into lines in place.
 class TextImage {
@@ -22,16 +28,18 @@ class TextImage {
     // then converted to the ANSI code page by the platform (see DecodeToAnsi), before anything
     // reads it. For a contact export, a file whose lines end with carriage returns alone is cut
     // at them, and read as Mac Roman where it is not UTF-8 (see DecodeFileToAnsi); converted text
-    // keeps the file's own bytes (see UnicodeHeader).
-    int Load(const std::string& path, ui::Platform& platform, bool contactExport = false);
+    // keeps what the code page may not hold (see UnicodeHeader).
+    int Load(const std::string& path, ui::Platform& platform,
+             const ContactExport* contactExport = nullptr);
     // The same from bytes in memory: 0, kOutOfMemory, or kReadFailed when there are none.
-    int Assign(std::string_view bytes, ui::Platform& platform, bool contactExport = false);
+    int Assign(std::string_view bytes, ui::Platform& platform,
+               const ContactExport* contactExport = nullptr);
 
-    // A contact export in Unicode text (or Mac Roman) keeps its own bytes beside the converted
-    // text until released, so that words the code page cannot hold can still be read: its header
-    // line and its whole text in UTF-8 (see UnicodeHeader and UnicodeText). Nothing for ANSI text,
-    // which is not converted, and after ReleaseOriginal.
-    std::optional<std::string> UnicodeHeader() const;
+    // A contact export in Unicode text (or Mac Roman) keeps, in UTF-8 as its own bytes gave them,
+    // its header line and, where the export asks for it, its whole text (see UnicodeHeader and
+    // UnicodeText in unicode_header.h), so that words the code page cannot hold can still be
+    // read. Nothing for ANSI text, which is not converted, and after ReleaseOriginal.
+    const std::optional<std::string>& UnicodeHeader() const { return unicodeHeader_; }
     std::optional<std::string> UnicodeText() const;
     void ReleaseOriginal();
 
@@ -50,12 +58,13 @@ class TextImage {
   private:
     void Release();
     int Allocate(std::size_t length);
-    int ConvertToAnsi(ui::Platform& platform, bool contactExport);
+    int ConvertToAnsi(ui::Platform& platform, const ContactExport* contactExport);
     void CutAtCarriageReturns();
 
     std::unique_ptr<char[]> bytes_;
     std::size_t length_ = 0;
     char* next_ = nullptr;  // nullptr when no line is left
+    std::optional<std::string> unicodeHeader_;
     std::unique_ptr<char[]> original_;
     std::size_t originalLength_ = 0;
     TextEncoding encoding_ = TextEncoding::Ansi;

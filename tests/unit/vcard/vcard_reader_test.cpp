@@ -21,7 +21,7 @@ class VCardReaderTest : public testing::Test {
                recipients::SourceKind kind = recipients::kSourceCsvAutoSearch) {
         dialogs.candidatesShown.clear();
         text::TextImage image;
-        EXPECT_EQ(image.Assign(bytes, TestPlatform(), true), 0);
+        EXPECT_EQ(image.Assign(bytes, TestPlatform(), &kContactExport), 0);
         RecipientCollection collection;
         result = ReadContactImage(image, "cards.vcf", collection, rejected, kind, dialogs,
                                   TestPlatform());
