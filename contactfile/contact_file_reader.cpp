@@ -2,7 +2,10 @@
 
 #include <new>
 #include <span>
+#include <string>
+#include <vector>
 
+#include "csv/column_titles.h"
 #include "csv/csv_candidates.h"
 #include "csv/csv_dialect.h"
 #include "recipients/reader_result.h"
@@ -30,11 +33,28 @@ namespace {
 // 0 with the columns chosen, a ReaderResult code, or 1 when the user cancelled the mapping.
 constexpr int kMappingCancelled = 1;
 
-int ChooseColumns(char* header, std::string_view path, recipients::SourceKind kind,
-                  ContactFileDialogs& dialogs, CsvColumns& columns) {
+// What the titles of the split header name. A header of Unicode text is read as the file gave
+// it, so that titles in any script are known whatever the code page; if the conversion changed
+// how it splits, the converted header is read instead.
+std::vector<csv::ColumnTitle> ReadTitles(const text::TextImage& image, const CsvFieldTable& fields,
+                                         int count, char delimiter, ui::Platform& platform) {
+    if (std::optional<std::string> header = image.UnicodeHeader()) {
+        CsvFieldTable unicodeFields{};
+        unicodeFields[0] = header->data();
+        if (SplitCsvLine(unicodeFields, nullptr, delimiter) == count) {
+            return csv::ReadColumnTitles(unicodeFields, count, text::TitleMatcher::ForUnicode());
+        }
+    }
+    return csv::ReadColumnTitles(fields, count, text::TitleMatcher::ForCodePage(platform));
+}
+
+int ChooseColumns(text::TextImage& image, char* header, std::string_view path,
+                  recipients::SourceKind kind, ContactFileDialogs& dialogs, ui::Platform& platform,
+                  CsvColumns& columns) {
     CsvFieldTable fields{};
     fields[0] = header;
-    const char delimiter = ChooseDelimiter(header);
+    const std::span<const char> following = image.Rest();
+    const char delimiter = ChooseDelimiter(header, {following.data(), following.size()});
     if (kind != kSourceCsvMapped) {
         UpperCaseAscii(header);
     }
@@ -51,7 +71,8 @@ int ChooseColumns(char* header, std::string_view path, recipients::SourceKind ki
         columns.nameColumn = mapping->nameColumn;
         columns.faxColumns = {{mapping->faxColumn}};
     } else {
-        columns = FindColumnsByKeyword(fields, count);
+        columns = FindColumnsByKeyword(fields, count,
+                                       ReadTitles(image, fields, count, delimiter, platform));
         if (columns.faxColumns.empty()) {
             return kNoFaxColumn;
         }
@@ -74,13 +95,17 @@ int ReadRecords(text::TextImage& image, std::string_view path, recipients::Sourc
         return kReadFailed;
     }
     CsvColumns columns;
-    if (const int chosen = ChooseColumns(header, path, kind, dialogs, columns); chosen != 0) {
+    if (const int chosen = ChooseColumns(image, header, path, kind, dialogs, platform, columns);
+        chosen != 0) {
         return chosen;
     }
+    image.ReleaseOriginal();
     return ReadCandidates(image, columns, read);
 }
 
 }  // namespace
+
+const text::ContactExport kContactExport{vcard::IsVCardText};
 
 int ReadContactImage(text::TextImage& image, std::string_view path, RecipientCollection& collection,
                      int& rejectedCount, recipients::SourceKind kind, ContactFileDialogs& dialogs,
@@ -108,7 +133,7 @@ int ReadContactFile(const std::string& path, RecipientCollection& collection, in
     // the read with nothing taken.
     try {
         text::TextImage image;
-        if (const int loaded = image.Load(path, platform); loaded != 0) {
+        if (const int loaded = image.Load(path, platform, &kContactExport); loaded != 0) {
             return loaded;
         }
         return ReadContactImage(image, path, collection, rejectedCount, kind, dialogs, platform);

@@ -20,8 +20,12 @@ int ReadContactFile(const std::string& path, recipients::RecipientCollection& co
                     int& rejectedCount, recipients::SourceKind kind, ContactFileDialogs& dialogs,
                     ui::Platform& platform);
 
-// The same on an image already loaded. The candidates that the picker shows point into the
-// image, which is cut and cleaned in place.
+// How the source loads a file: a vCard keeps its own text for the labels the code page cannot
+// hold.
+extern const text::ContactExport kContactExport;
+
+// The same on an image already loaded (with kContactExport). The candidates that the picker shows
+// point into the image, which is cut and cleaned in place.
 int ReadContactImage(text::TextImage& image, std::string_view path,
                      recipients::RecipientCollection& collection, int& rejectedCount,
                      recipients::SourceKind kind, ContactFileDialogs& dialogs,

@@ -1,7 +1,6 @@
 #include "csv/composed_name.h"
 
 #include <array>
-#include <initializer_list>
 
 #include "recipients/recipient_entry.h"
 
@@ -13,24 +12,20 @@ using recipients::NameStore;
 
 namespace {
 
-// The title without its surrounding blanks equals one of the names (given in upper case).
-bool TitleIsOneOf(std::string_view title, std::initializer_list<std::string_view> names) {
-    const auto first = title.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return false;
-    }
-    title = title.substr(first, title.find_last_not_of(' ') - first + 1);
-    for (const std::string_view name : names) {
-        if (title == name) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void TakeFirst(int& source, int index, bool matches) {
-    if (source < 0 && matches) {
-        source = index;
+int* SourceOf(text::TitleRole role, NameSources& sources) {
+    switch (role) {
+        case text::TitleRole::FullName:
+            return &sources.display;
+        case text::TitleRole::FirstName:
+            return &sources.first;
+        case text::TitleRole::MiddleName:
+            return &sources.middle;
+        case text::TitleRole::LastName:
+            return &sources.last;
+        case text::TitleRole::Company:
+            return &sources.company;
+        default:
+            return nullptr;
     }
 }
 
@@ -40,23 +35,42 @@ char* FieldOrNull(int column, const CsvFieldTable& fields, int count) {
 
 }  // namespace
 
-NameSources FindNameSources(const CsvFieldTable& header, int count) {
-    NameSources sources;
-    for (int index = 0; index < count; ++index) {
-        const std::string_view title = header[index];
-        TakeFirst(sources.display, index,
-                  TitleIsOneOf(title, {"DISPLAY NAME", "FULL NAME", "ANZEIGENAME"}));
-        TakeFirst(sources.first, index,
-                  TitleIsOneOf(title, {"FIRST NAME", "GIVEN NAME", "VORNAME"}));
-        TakeFirst(sources.middle, index,
-                  TitleIsOneOf(title, {"MIDDLE NAME", "ADDITIONAL NAME", "WEITERE VORNAMEN"}));
-        TakeFirst(sources.last, index,
-                  TitleIsOneOf(title, {"LAST NAME", "FAMILY NAME", "SURNAME", "NACHNAME"}));
-        TakeFirst(sources.company, index,
-                  TitleIsOneOf(title,
-                               {"COMPANY", "ORGANIZATION NAME", "ORGANIZATION 1 - NAME", "FIRMA"}));
+int FindNameSources(std::span<const ColumnTitle> titles, NameSources& sources) {
+    using text::TitleRole;
+    const auto holds = [titles](TitleRole role) {
+        for (const ColumnTitle& title : titles) {
+            if (title.role == role) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const bool firstNamed = holds(TitleRole::FirstName);
+    const bool lastNamed = holds(TitleRole::LastName);
+    sources = {};
+    int wholeName = -1;
+    for (int index = 0; index < static_cast<int>(titles.size()); ++index) {
+        const ColumnTitle& title = titles[static_cast<std::size_t>(index)];
+        if (!title.role) {
+            continue;
+        }
+        TitleRole role = *title.role;
+        if (role == TitleRole::LastOrFullName || role == TitleRole::FirstOrFullName) {
+            const bool part = role == TitleRole::LastOrFullName ? firstNamed && !lastNamed
+                                                                : lastNamed && !firstNamed;
+            if (!part) {
+                if (wholeName < 0 && title.exact) {
+                    wholeName = index;
+                }
+                continue;
+            }
+            role = role == TitleRole::LastOrFullName ? TitleRole::LastName : TitleRole::FirstName;
+        }
+        if (int* source = SourceOf(role, sources); *source < 0) {
+            *source = index;
+        }
     }
-    return sources;
+    return wholeName;
 }
 
 const char* ComposeName(const NameSources& sources, const CsvFieldTable& fields, int count,

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "csv/column_titles.h"
 #include "csv/csv_splitter.h"
 #include "recipients/contact_candidate.h"
 
@@ -22,8 +24,12 @@ struct NameSources {
     }
 };
 
-// The name sources among the upper-cased header's fields: the first field with each title.
-NameSources FindNameSources(const CsvFieldTable& header, int count);
+// Where names are: a column holding the whole name (returned; -1 for none), else the sources the
+// name is built from, each the first column of its role. A title that is a last name in one export
+// and the whole name in another ("Nom") is the last name where a first-name title stands in the
+// header and no last-name title does; the same for first and whole names ("Nombre"). Only a title
+// without blanks around it is a whole name.
+int FindNameSources(std::span<const ColumnTitle> titles, NameSources& sources);
 
 // The name of a split line: the display name, else the joined personal name, else the company,
 // whichever first is not empty.

@@ -108,18 +108,14 @@ void UpperCaseAscii(char* text) {
     }
 }
 
-CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count) {
+CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count,
+                                std::span<const ColumnTitle> titles) {
     CsvColumns columns;
-    for (int index = 0; index < count; ++index) {
-        if (std::strcmp(header[index], "NAME") == 0) {
-            columns.nameColumn = index;
-            break;
-        }
+    columns.nameColumn = FindNameSources(titles, columns.nameSources);
+    if (columns.nameColumn >= 0) {
+        columns.nameSources = {};
     }
-    if (columns.nameColumn < 0) {
-        columns.nameSources = FindNameSources(header, count);
-    }
-    columns.faxColumns = FindFaxColumns(header, count);
+    columns.faxColumns = FindFaxColumns(header, count, titles);
     return columns;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 #include <vector>
 
+#include "csv/column_titles.h"
 #include "csv/composed_name.h"
 #include "csv/csv_splitter.h"
 #include "csv/fax_columns.h"
@@ -21,9 +23,10 @@ struct CsvColumns {
 
 // Upper-cases the ASCII letters of a NUL-terminated text in place.
 void UpperCaseAscii(char* text);
-// The first field that reads exactly NAME (else the fields names can be built from), and every
-// fax column. The header must already be upper-cased.
-CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count);
+// The column of the whole name (else the columns names can be built from, see FindNameSources)
+// and every fax column, from the upper-cased header and what its titles name.
+CsvColumns FindColumnsByKeyword(const CsvFieldTable& header, int count,
+                                std::span<const ColumnTitle> titles);
 
 // Reads every record left in the image into candidates that point into it: 0, or kOutOfMemory
 // when the candidates do not fit. A line that ends inside a quoted field may take the lines after

@@ -62,11 +62,12 @@ int LabelColumnFor(std::string_view prefix, const CsvFieldTable& header, int cou
 
 }  // namespace
 
-std::vector<FaxColumn> FindFaxColumns(const CsvFieldTable& header, int count) {
+std::vector<FaxColumn> FindFaxColumns(const CsvFieldTable& header, int count,
+                                      std::span<const ColumnTitle> titles) {
     std::vector<FaxColumn> columns;
     for (int index = 0; index < count; ++index) {
         const std::string_view title = header[index];
-        if (IsFaxTitle(title)) {
+        if (IsFaxTitle(title) || titles[static_cast<std::size_t>(index)].fax) {
             columns.push_back({index, -1});
             continue;
         }

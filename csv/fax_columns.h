@@ -1,7 +1,9 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
+#include "csv/column_titles.h"
 #include "csv/csv_splitter.h"
 
 namespace csv {
@@ -16,9 +18,10 @@ struct FaxColumn {
 };
 
 // The fax columns of an upper-cased header, in header order: every title that contains FAX,
-// TELECOPIE (also with accented E's) or FACSIMILE, and the value of every pair "P - LABEL" (or
-// "P - TYPE") and "P - VALUE".
-std::vector<FaxColumn> FindFaxColumns(const CsvFieldTable& header, int count);
+// TELECOPIE (also with accented E's) or FACSIMILE or that titles read as holding a fax word, and
+// the value of every pair "P - LABEL" (or "P - TYPE") and "P - VALUE".
+std::vector<FaxColumn> FindFaxColumns(const CsvFieldTable& header, int count,
+                                      std::span<const ColumnTitle> titles);
 
 // A typed phone's label names a fax when it contains "fax" in any case.
 bool LabelNamesFax(const char* label);

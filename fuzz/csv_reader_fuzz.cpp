@@ -73,7 +73,8 @@ class FuzzDialogs : public ContactFileDialogs {
 
 }  // namespace
 
-// The first byte picks the source kind, the next two the mapped columns; the rest is the file.
+// The first byte picks the source kind, the next two the mapped columns; the rest is the file,
+// read as a contact export: classic Mac files, titles of the file's own text.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
         return 0;
@@ -83,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzDialogs dialogs(data[1], data[2]);
     text::TextImage image;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 3), size - 3);
-    const int loaded = image.Assign(bytes, FuzzPlatform());
+    const int loaded = image.Assign(bytes, FuzzPlatform(), &kContactExport);
     if (loaded != 0) {
         Require(loaded == kReadFailed && bytes.empty());
         return 0;

@@ -1,5 +1,7 @@
 // Any bytes as a file's text: the decoding must stay inside its input and give one byte for each
-// UTF-16 unit, malformed part or odd byte, and leave every ASCII-only file as it is.
+// UTF-16 unit, malformed part or odd byte, and leave every ASCII-only file as it is. Read as a
+// whole file, a classic Mac file that is not UTF-8 gives one byte per Mac Roman byte, anything
+// else what the plain decoding gives; the header of Unicode text is cut from the file's own bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +11,7 @@
 
 #include "fuzz/fuzz_platform.h"
 #include "text/text_decoding.h"
+#include "text/unicode_header.h"
 
 namespace {
 
@@ -42,6 +45,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (ansi) {
         // Strict UTF-8 with a character beyond ASCII: fewer bytes in the code page.
         Require(ansi->size() < size);
+    }
+    text::TextEncoding encoding = text::TextEncoding::Ansi;
+    const std::optional<std::string> file = text::DecodeFileToAnsi(bytes, FuzzPlatform(), encoding);
+    if (encoding == text::TextEncoding::MacRoman) {
+        Require(!ansi && text::IsClassicMacText(bytes) && file && file->size() == size);
+    } else {
+        Require(file == ansi);
+    }
+    if (file) {
+        // A character takes at most three bytes of UTF-8 for each byte or unit of its own.
+        Require(text::UnicodeHeader(bytes, encoding).size() <= 3 * size);
     }
     return 0;
 }

@@ -22,13 +22,14 @@ bool HasDigit(std::string_view text) {
 
 }  // namespace
 
-// Any text after a card's first line: every candidate's texts fit their fields, a fax number is
-// empty or holds a digit, and every card is either offered or rejected.
+// Any text after a card's first line, read as a contact export: every candidate's texts fit their
+// fields, a fax number is empty or holds a digit, and every card is either offered or rejected.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes =
         "BEGIN:VCARD\r\n" + std::string(reinterpret_cast<const char*>(data), size);
     text::TextImage image;
-    Require(image.Assign(bytes, FuzzPlatform()) == 0);
+    const text::ContactExport contactExport{vcard::IsVCardText};
+    Require(image.Assign(bytes, FuzzPlatform(), &contactExport) == 0);
     recipients::ContactCandidateSet read;
     if (vcard::ReadVCardCandidates(image, FuzzPlatform(), read) != 0) {
         return 0;

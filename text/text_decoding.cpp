@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+#include "text/mac_roman.h"
+
 namespace text {
 
 namespace {
@@ -180,31 +182,68 @@ bool HasNonAsciiByte(std::string_view bytes) {
     return false;
 }
 
-}  // namespace
+void DecodeMacRoman(std::string_view text, Utf16Pieces& pieces) {
+    for (const char byte : text) {
+        pieces.MakeRoom();
+        pieces.Put(MacRomanCharacter(static_cast<unsigned char>(byte)));
+    }
+}
 
-std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform) {
+std::optional<std::string> Decode(std::string_view bytes, ui::Platform& platform,
+                                  bool classicMacFile, TextEncoding& encoding) {
     std::string ansi;
     Utf16Pieces pieces(platform, ansi);
     if (StartsWith(bytes, "\xFF\xFE")) {
+        encoding = TextEncoding::Utf16LittleEndian;
         ansi.reserve(bytes.size() / 2);
         DecodeUtf16<false>(bytes.substr(2), pieces);
     } else if (StartsWith(bytes, "\xFE\xFF")) {
+        encoding = TextEncoding::Utf16BigEndian;
         ansi.reserve(bytes.size() / 2);
         DecodeUtf16<true>(bytes.substr(2), pieces);
     } else if (StartsWith(bytes, "\xEF\xBB\xBF")) {
+        encoding = TextEncoding::Utf8;
         ansi.reserve(bytes.size());
         DecodeUtf8(bytes.substr(3), false, pieces);
     } else {
+        encoding = TextEncoding::Ansi;
         if (!HasNonAsciiByte(bytes)) {
             return std::nullopt;
         }
         ansi.reserve(bytes.size());
-        if (!DecodeUtf8(bytes, true, pieces)) {
+        if (DecodeUtf8(bytes, true, pieces)) {
+            encoding = TextEncoding::Utf8;
+        } else if (classicMacFile && IsClassicMacText(bytes)) {
+            // What the failed UTF-8 reading put out, flushed or not, goes.
+            Utf16Pieces macPieces(platform, ansi);
+            ansi.clear();
+            DecodeMacRoman(bytes, macPieces);
+            macPieces.Flush();
+            encoding = TextEncoding::MacRoman;
+            return ansi;
+        } else {
             return std::nullopt;
         }
     }
     pieces.Flush();
     return ansi;
+}
+
+}  // namespace
+
+std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform) {
+    TextEncoding encoding = TextEncoding::Ansi;
+    return Decode(bytes, platform, false, encoding);
+}
+
+std::optional<std::string> DecodeFileToAnsi(std::string_view bytes, ui::Platform& platform,
+                                            TextEncoding& encoding) {
+    return Decode(bytes, platform, true, encoding);
+}
+
+bool IsClassicMacText(std::string_view bytes) {
+    // A line feed turns up early in all other files.
+    return bytes.find('\n') == std::string_view::npos && bytes.find('\r') != std::string_view::npos;
 }
 
 }  // namespace text

@@ -17,4 +17,15 @@ namespace text {
 // Nothing when the bytes are ANSI text to be read as they are. Throws std::bad_alloc.
 std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform);
 
+enum class TextEncoding { Ansi, Utf8, Utf16LittleEndian, Utf16BigEndian, MacRoman };
+
+// A whole file's text as DecodeToAnsi gives it, and the encoding it was read in. A classic Mac
+// file, one with carriage returns and no line feed, whose bytes are not UTF-8 but reach 0x80 is
+// read as Mac Roman and converted like Unicode text.
+std::optional<std::string> DecodeFileToAnsi(std::string_view bytes, ui::Platform& platform,
+                                            TextEncoding& encoding);
+
+// Whether the text ends its lines with carriage returns alone.
+bool IsClassicMacText(std::string_view bytes);
+
 }  // namespace text

@@ -7,10 +7,11 @@
 #include <new>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "recipients/reader_result.h"
 #include "text/padded_search.h"
-#include "text/text_decoding.h"
+#include "text/unicode_header.h"
 
 namespace text {
 
@@ -19,7 +20,8 @@ using recipients::kOutOfMemory;
 using recipients::kReadFailed;
 using recipients::kSizeFailed;
 
-int TextImage::Load(const std::string& path, ui::Platform& platform) {
+int TextImage::Load(const std::string& path, ui::Platform& platform,
+                    const ContactExport* contactExport) {
     Release();
     const std::unique_ptr<ui::ReadableFile> file = platform.OpenFileToRead(path);
     if (!file) {
@@ -43,10 +45,11 @@ int TextImage::Load(const std::string& path, ui::Platform& platform) {
     // A short read leaves no unwritten byte before the padding.
     std::memset(bytes_.get() + read, 0, length_ - read + 1);
     length_ = read;
-    return ConvertToAnsi(platform);
+    return ConvertToAnsi(platform, contactExport);
 }
 
-int TextImage::Assign(std::string_view bytes, ui::Platform& platform) {
+int TextImage::Assign(std::string_view bytes, ui::Platform& platform,
+                      const ContactExport* contactExport) {
     Release();
     if (bytes.empty()) {
         return kReadFailed;
@@ -56,13 +59,28 @@ int TextImage::Assign(std::string_view bytes, ui::Platform& platform) {
     }
     std::memcpy(bytes_.get(), bytes.data(), bytes.size());
     bytes_[bytes.size()] = '\0';
-    return ConvertToAnsi(platform);
+    return ConvertToAnsi(platform, contactExport);
 }
 
 void TextImage::Release() {
     bytes_.reset();
     length_ = 0;
     next_ = nullptr;
+    ReleaseOriginal();
+}
+
+void TextImage::ReleaseOriginal() {
+    unicodeHeader_.reset();
+    original_.reset();
+    originalLength_ = 0;
+    encoding_ = TextEncoding::Ansi;
+}
+
+std::optional<std::string> TextImage::UnicodeText() const {
+    if (!original_) {
+        return std::nullopt;
+    }
+    return text::UnicodeText({original_.get(), originalLength_}, encoding_);
 }
 
 int TextImage::Allocate(std::size_t length) {
@@ -75,28 +93,58 @@ int TextImage::Allocate(std::size_t length) {
     return 0;
 }
 
-int TextImage::ConvertToAnsi(ui::Platform& platform) {
+int TextImage::ConvertToAnsi(ui::Platform& platform, const ContactExport* contactExport) {
     next_ = bytes_.get();
     std::optional<std::string> ansi;
+    TextEncoding encoding = TextEncoding::Ansi;
+    std::optional<std::string> header;
+    bool keepOriginal = false;
     try {
-        ansi = DecodeToAnsi(std::string_view(bytes_.get(), length_), platform);
+        const std::string_view bytes(bytes_.get(), length_);
+        ansi = contactExport != nullptr ? DecodeFileToAnsi(bytes, platform, encoding)
+                                        : DecodeToAnsi(bytes, platform);
+        if (ansi && contactExport != nullptr) {
+            header = text::UnicodeHeader(bytes, encoding);
+            keepOriginal =
+                contactExport->keepsOwnText != nullptr && contactExport->keepsOwnText(*ansi);
+        }
     } catch (const std::bad_alloc&) {
         Release();
         return kOutOfMemory;
     }
-    if (!ansi) {
-        return 0;
-    }
-    // The file's own bytes go before the converted copy is made.
-    Release();
-    if (const int result = Allocate(ansi->size()); result != 0) {
+    if (ansi) {
+        // The file's own bytes go before the converted copy is made, unless the export keeps
+        // them.
+        std::unique_ptr<char[]> original = std::move(bytes_);
+        const std::size_t originalLength = length_;
         Release();
-        return result;
+        if (keepOriginal) {
+            original_ = std::move(original);
+            originalLength_ = originalLength;
+            encoding_ = encoding;
+        } else {
+            original.reset();
+        }
+        unicodeHeader_ = std::move(header);
+        if (const int result = Allocate(ansi->size()); result != 0) {
+            Release();
+            return result;
+        }
+        std::memcpy(bytes_.get(), ansi->data(), ansi->size());
+        bytes_[ansi->size()] = '\0';
+        next_ = bytes_.get();
     }
-    std::memcpy(bytes_.get(), ansi->data(), ansi->size());
-    bytes_[ansi->size()] = '\0';
-    next_ = bytes_.get();
+    if (contactExport != nullptr) {
+        CutAtCarriageReturns();
+    }
     return 0;
+}
+
+void TextImage::CutAtCarriageReturns() {
+    const std::string_view text(bytes_.get(), length_);
+    if (IsClassicMacText(text)) {
+        std::replace(bytes_.get(), bytes_.get() + length_, '\r', '\n');
+    }
 }
 
 char* TextImage::NextLine() {

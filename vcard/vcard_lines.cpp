@@ -38,6 +38,10 @@ char* VCardLines::Next() {
             return done;
         }
     }
+    // A soft line break that ends the file joins nothing.
+    if (pending_ != nullptr && SoftBreakPending()) {
+        *--pendingEnd_ = '\0';
+    }
     char* const done = pending_;
     pending_ = nullptr;
     return done;

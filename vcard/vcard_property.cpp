@@ -34,18 +34,24 @@ bool HasFaxType(std::string_view types) {
 }
 
 // A parameter is "KEY=VALUE[,VALUE]" or, in vCard 2.1, a bare value: a type or an encoding.
-void TakeParameter(std::string_view parameter, VCardProperty& property) {
+void TakeParameter(std::string_view parameter, VCardProperty& property,
+                   const text::TitleMatcher* faxWords) {
+    const auto holdsFaxWord = [faxWords](std::string_view text) {
+        return faxWords != nullptr && faxWords->HoldsFaxWord(text);
+    };
     const auto equals = parameter.find('=');
     if (equals == std::string_view::npos) {
         property.quotedPrintable =
             property.quotedPrintable || IsWord(parameter, "QUOTED-PRINTABLE");
-        property.fax = property.fax || IsWord(parameter, "FAX");
+        property.fax = property.fax || IsWord(parameter, "FAX") || holdsFaxWord(parameter);
         return;
     }
     const std::string_view key = parameter.substr(0, equals);
     const std::string_view value = parameter.substr(equals + 1);
     if (IsWord(key, "TYPE")) {
-        property.fax = property.fax || HasFaxType(value);
+        property.fax = property.fax || HasFaxType(value) || holdsFaxWord(value);
+    } else if (IsWord(key, "LABEL") || IsWord(key, "X-ABLABEL")) {
+        property.fax = property.fax || holdsFaxWord(value);
     } else if (IsWord(key, "ENCODING")) {
         property.quotedPrintable =
             property.quotedPrintable || IsWord(Unquoted(value), "QUOTED-PRINTABLE");
@@ -79,7 +85,7 @@ bool IsWord(std::string_view text, std::string_view word) {
     return true;
 }
 
-bool ParseVCardProperty(char* line, VCardProperty& property) {
+bool ParseVCardProperty(char* line, VCardProperty& property, const text::TitleMatcher* faxWords) {
     property = {};
     while (*line == ' ' || *line == '\t') {
         ++line;
@@ -95,6 +101,7 @@ bool ParseVCardProperty(char* line, VCardProperty& property) {
     const std::string_view head(line, static_cast<std::size_t>(colon - line));
     std::string_view name = head.substr(0, head.find(';'));
     if (const auto dot = name.rfind('.'); dot != std::string_view::npos) {
+        property.group = name.substr(0, dot);
         name.remove_prefix(dot + 1);
     }
     property.name = name;
@@ -105,7 +112,7 @@ bool ParseVCardProperty(char* line, VCardProperty& property) {
         for (quoted = false; end < head.size() && (quoted || head[end] != ';'); ++end) {
             quoted = quoted != (head[end] == '"');
         }
-        TakeParameter(head.substr(start, end - start), property);
+        TakeParameter(head.substr(start, end - start), property, faxWords);
         start = end < head.size() ? end : std::string_view::npos;
     }
     property.value = colon + 1;

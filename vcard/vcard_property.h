@@ -2,20 +2,26 @@
 
 #include <string_view>
 
+#include "text/title_matcher.h"
+
 namespace vcard {
 
 // One content line of a vCard, "[group.]NAME[;PARAM...]:VALUE", with what the reader needs of
 // its parameters. The value is the line's own text from after the colon.
 struct VCardProperty {
-    std::string_view name;  // without its group
-    bool fax = false;       // one of its types is FAX
+    std::string_view group;  // empty for none
+    std::string_view name;   // without its group
+    // One of its types is FAX, or a type or label parameter holds a fax word.
+    bool fax = false;
     bool quotedPrintable = false;
     bool utf8 = false;  // CHARSET=UTF-8
     char* value = nullptr;
 };
 
-// false for a line without a colon outside quotes.
-bool ParseVCardProperty(char* line, VCardProperty& property);
+// false for a line without a colon outside quotes. The fax words, when given, are looked for in
+// the values of TYPE, LABEL and X-ABLABEL parameters and in bare (vCard 2.1) parameters.
+bool ParseVCardProperty(char* line, VCardProperty& property,
+                        const text::TitleMatcher* faxWords = nullptr);
 
 // The name equals word (given in upper case) in any ASCII case.
 bool IsWord(std::string_view text, std::string_view word);

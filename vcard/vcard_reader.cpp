@@ -6,11 +6,15 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "recipients/contact_candidate.h"
 #include "recipients/reader_result.h"
 #include "recipients/recipient_entry.h"
 #include "text/text_decoding.h"
+#include "vcard/unicode_labels.h"
 #include "vcard/vcard_lines.h"
 #include "vcard/vcard_property.h"
 
@@ -28,11 +32,18 @@ std::string_view TrimmedLine(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Collects one card's name sources and fax numbers into the candidate set.
+// Collects one card's name sources and fax numbers into the candidate set. A number the user
+// labelled (Apple's and Google's "item1.TEL" with "item1.X-ABLabel") is a fax number when its
+// label holds a fax word; the label may follow the number, so such numbers wait for the card's
+// end.
 class CardReader {
   public:
-    CardReader(ui::Platform& platform, recipients::ContactCandidateSet& result)
-        : platform_(platform), result_(result) {}
+    CardReader(ui::Platform& platform, const text::TitleMatcher& faxWords,
+               std::set<CardGroup> unicodeFaxLabels, recipients::ContactCandidateSet& result)
+        : platform_(platform),
+          faxWords_(faxWords),
+          unicodeFaxLabels_(std::move(unicodeFaxLabels)),
+          result_(result) {}
 
     void Take(VCardProperty& property) {
         if (IsWord(property.name, "BEGIN")) {
@@ -54,8 +65,11 @@ class CardReader {
         const bool fullName = IsWord(property.name, "FN");
         const bool name = IsWord(property.name, "N");
         const bool company = IsWord(property.name, "ORG");
-        const bool fax = property.fax && IsWord(property.name, "TEL");
-        if (!fullName && !name && !company && !fax) {
+        const bool telephone = IsWord(property.name, "TEL");
+        const bool fax = property.fax && telephone;
+        const bool labelledNumber = telephone && !fax && !property.group.empty();
+        const bool label = !property.group.empty() && IsWord(property.name, "X-ABLABEL");
+        if (!fullName && !name && !company && !fax && !labelledNumber && !label) {
             return;
         }
         char* value = property.value;
@@ -76,11 +90,14 @@ class CardReader {
             Unescape(value);
             company_ = value;
         } else if (fax) {
+            AddFax(FaxNumber(value));
+        } else if (labelledNumber) {
+            labelledNumbers_.emplace_back(GroupKey(property.group), FaxNumber(value));
+        } else if (label) {
             Unescape(value);
-            recipients::ContactCandidate candidate;
-            candidate.fax = recipients::CleanCandidateFax(TelephoneNumber(value));
-            hasFax_ = hasFax_ || *candidate.fax != '\0';
-            result_.candidates.push_back(candidate);
+            if (faxWords_.HoldsFaxWord(value)) {
+                faxLabels_.insert(GroupKey(property.group));
+            }
         }
     }
 
@@ -89,6 +106,11 @@ class CardReader {
             return;
         }
         open_ = false;
+        for (const auto& [group, number] : labelledNumbers_) {
+            if (faxLabels_.contains(group) || unicodeFaxLabels_.contains({cards_ - 1, group})) {
+                AddFax(number);
+            }
+        }
         const char* name = Name();
         for (std::size_t i = first_; i < result_.candidates.size(); ++i) {
             result_.candidates[i].name = name;
@@ -99,6 +121,18 @@ class CardReader {
     }
 
   private:
+    static const char* FaxNumber(char* value) {
+        Unescape(value);
+        return recipients::CleanCandidateFax(TelephoneNumber(value));
+    }
+
+    void AddFax(const char* number) {
+        recipients::ContactCandidate candidate;
+        candidate.fax = number;
+        hasFax_ = hasFax_ || *candidate.fax != '\0';
+        result_.candidates.push_back(candidate);
+    }
+
     // An 8-bit value was converted with the whole file; one in quoted-printable was not.
     void ConvertUtf8(char* value) {
         const std::size_t room = std::strlen(value);
@@ -111,12 +145,15 @@ class CardReader {
 
     void Open() {
         open_ = true;
+        ++cards_;
         first_ = result_.candidates.size();
         hasFax_ = false;
         fullName_ = nullptr;
         company_ = nullptr;
         nameSeen_ = false;
         nameParts_ = {};
+        labelledNumbers_.clear();
+        faxLabels_.clear();
     }
 
     // N is family;given;additional;prefixes;suffixes; the name reads given, additional, family.
@@ -141,7 +178,10 @@ class CardReader {
     }
 
     ui::Platform& platform_;
+    const text::TitleMatcher& faxWords_;
+    const std::set<CardGroup> unicodeFaxLabels_;
     recipients::ContactCandidateSet& result_;
+    std::size_t cards_ = 0;
     bool open_ = false;
     std::size_t first_ = 0;
     bool hasFax_ = false;
@@ -150,6 +190,8 @@ class CardReader {
     bool nameSeen_ = false;
     std::array<char*, 3> nameParts_{};  // given, additional, family
     std::string scratch_;
+    std::vector<std::pair<std::string, const char*>> labelledNumbers_;  // group, cleaned number
+    std::unordered_set<std::string> faxLabels_;                         // groups
 };
 
 }  // namespace
@@ -173,12 +215,18 @@ int ReadVCardCandidates(text::TextImage& image, ui::Platform& platform,
                         recipients::ContactCandidateSet& result) {
     result.rejectedLines = 0;
     result.candidates.clear();
-    CardReader reader(platform, result);
     VCardLines lines(image);
     VCardProperty property;
     try {
+        const text::TitleMatcher faxWords = text::TitleMatcher::ForCodePage(platform);
+        std::set<CardGroup> unicodeFaxLabels;
+        if (const std::optional<std::string> unicode = image.UnicodeText()) {
+            unicodeFaxLabels = FindFaxLabelGroups(*unicode, text::TitleMatcher::ForUnicode());
+        }
+        image.ReleaseOriginal();
+        CardReader reader(platform, faxWords, std::move(unicodeFaxLabels), result);
         while (char* line = lines.Next()) {
-            if (ParseVCardProperty(line, property)) {
+            if (ParseVCardProperty(line, property, &faxWords)) {
                 reader.Take(property);
             }
         }

@@ -180,4 +180,64 @@ TEST_F(CsvReaderTest, UnterminatedQuotesAnywhereInDataLines) {
     EXPECT_EQ(rejected, 3);
 }
 
+// UTF-16 LE bytes with their byte-order mark.
+std::string Utf16LittleEndian(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+TEST_F(CsvReaderTest, TitlesOfAnyScriptAreReadBeforeTheConversion) {
+    EXPECT_EQ(Read(Utf16LittleEndian(u"\"Имя\",\"Фамилия\",\"Рабочий факс\"\r\n"
+                                     u"\"Ivan\",\"Petrov\",\"1\"\r\n"),
+                   recipients::kSourceCsvAutoSearch),
+              1);
+    EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"Ivan Petrov", "1"}}));
+}
+
+TEST_F(CsvReaderTest, NameIsTheLastNameOnlyBesideAFirstNameTitle) {
+    EXPECT_EQ(Read("Name,Vorname,Fax\nM\xFCller,Hans,1\n", recipients::kSourceCsvAutoSearch), 1);
+    EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"Hans M\xFCller", "1"}}));
+    dialogs.candidatesShown.clear();
+    EXPECT_EQ(Read("Name,First Name,Last Name,Fax\nThe Smiths,Ann,Smith,2\n",
+                   recipients::kSourceCsvAutoSearch),
+              1);
+    EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"The Smiths", "2"}}));
+    dialogs.candidatesShown.clear();
+    EXPECT_EQ(Read("Nombre;Apellidos;Fax\nAna;Ruiz;3\nLuis;;4\n", recipients::kSourceCsvAutoSearch),
+              2);
+    EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"Ana Ruiz", "3"}, {"Luis", "4"}}));
+    dialogs.candidatesShown.clear();
+    EXPECT_EQ(Read("Nombre;Fax\nAna Ruiz;5\n", recipients::kSourceCsvAutoSearch), 1);
+    EXPECT_EQ(dialogs.candidatesShown, (Pairs{{"Ana Ruiz", "5"}}));
+}
+
+TEST_F(CsvReaderTest, HundredThousandLocalisedTitlesStayWithinTheFieldCap) {
+    std::string header;
+    for (int i = 0; i < 100'000; ++i) {
+        header +=
+            "\"T\xC3\xA9l\xC3\xA9"
+            "copie (bureau)\",\"\xD0\x98\xD0\xBC\xD1\x8F\",";
+    }
+    EXPECT_EQ(Read(header + "\n7,Ann\n", recipients::kSourceCsvAutoSearch), 1);
+    EXPECT_EQ(dialogs.countOnPick, 1);
+    EXPECT_EQ(dialogs.candidatesShown[0], (std::pair<std::string, std::string>{"Ann", "7"}));
+}
+
+TEST_F(CsvReaderTest, ClassicMacFilesAreCutAtCarriageReturns) {
+    std::string lines = "Name,Fax\r";
+    for (int i = 0; i < 100'000; ++i) {
+        lines += "M\x9Fller,1\r";
+    }
+    EXPECT_EQ(Read(lines, recipients::kSourceCsvAutoSearch), 100'000);
+    EXPECT_EQ(dialogs.candidatesShown[99'999],
+              (std::pair<std::string, std::string>{"M\xFCller", "1"}));
+    // With a line feed anywhere, a carriage return stays an ordinary byte.
+    EXPECT_EQ(Read("Name,Fax\rAnn,1\r\n", recipients::kSourceCsvAutoSearch), 0);
+    EXPECT_EQ(dialogs.countOnPick, 0);
+}
+
 }  // namespace

@@ -49,7 +49,8 @@ TEST(FindColumnsByKeyword, NameMustMatchExactlyAndFaxAnywhere) {
     CsvFieldTable fields{};
     fields[0] = header.data();
     const int count = SplitCsvLine(fields);
-    const CsvColumns columns = FindColumnsByKeyword(fields, count);
+    const CsvColumns columns = FindColumnsByKeyword(
+        fields, count, ReadColumnTitles(fields, count, text::TitleMatcher::ForUnicode()));
     EXPECT_EQ(columns.nameColumn, 2);
     EXPECT_EQ(columns.faxColumns, (std::vector<FaxColumn>{{3}, {5}, {6}}));
 }

@@ -21,7 +21,7 @@ class VCardReaderTest : public testing::Test {
                recipients::SourceKind kind = recipients::kSourceCsvAutoSearch) {
         dialogs.candidatesShown.clear();
         text::TextImage image;
-        EXPECT_EQ(image.Assign(bytes, TestPlatform()), 0);
+        EXPECT_EQ(image.Assign(bytes, TestPlatform(), &kContactExport), 0);
         RecipientCollection collection;
         result = ReadContactImage(image, "cards.vcf", collection, rejected, kind, dialogs,
                                   TestPlatform());
@@ -84,6 +84,24 @@ TEST_F(VCardReaderTest, LargeCardsEndWithAResult) {
             .size(),
         0u);
     EXPECT_EQ(rejected, 1);
+}
+
+TEST_F(VCardReaderTest, TenMegabyteLabelsAndManyLabelledNumbersEndWithAResult) {
+    const std::string label(10'000'000, 'x');
+    EXPECT_EQ(Read("BEGIN:VCARD\nFN:A\nitem1.TEL:1\nitem1.X-ABLabel:" + label +
+                   "FAX\nitem2.X-ABLabel:" + label + "\nitem2.TEL:2\nEND:VCARD\n"),
+              (Pairs{{"A", "1"}}));
+    // In UTF-8 the labels are read in the file's own text as well.
+    EXPECT_EQ(Read("BEGIN:VCARD\nFN:\xC3\x89\nitem1.TEL:3\nitem1.X-ABLabel:" + label +
+                   "\xD1\x84\xD0\xB0\xD0\xBA\xD1\x81\nEND:VCARD\n"),
+              (Pairs{{"\xC9", "3"}}));
+    std::string numbers = "BEGIN:VCARD\nFN:B\n";
+    for (int i = 0; i < 100'000; ++i) {
+        const std::string group = "item" + std::to_string(i);
+        numbers += group + ".TEL:" + std::to_string(i) + "\n" + group +
+                   ".X-ABLabel:" + (i % 2 == 0 ? "Telefax" : "Mobil") + "\n";
+    }
+    EXPECT_EQ(Read(numbers).size(), 50'000u);
 }
 
 }  // namespace
