@@ -126,6 +126,14 @@ class ScenarioRun {
                     {"hold " + QuoteWord(held) + " open for writing", "it cannot be opened"});
             }
         }
+        for (const scenario::MomentaryHold& held : setup.momentaryHolds) {
+            if (!held_.HoldForAMoment(scenario::PathInDir(held.name, directory_.path()),
+                                      directory_.path(), static_cast<DWORD>(held.milliseconds))) {
+                return Fail(
+                    scenario_.runLine, "run",
+                    {"hold " + QuoteWord(held.name) + " open for a moment", "it cannot be opened"});
+            }
+        }
         resultPath_ = scenario::ResultPath(setup, directory_.path());
         if (!resultPath_.empty())
             original_ = scenario::ReadFileBytes(resultPath_);

@@ -56,6 +56,9 @@ void SetUpMachine(const Setup& setup, const std::string& dir,
     for (const std::string& held : setup.heldFiles) {
         platform.HoldOpenForWriting(PathInDir(held, dir));
     }
+    for (const MomentaryHold& held : setup.momentaryHolds) {
+        platform.HoldForAMoment(PathInDir(held.name, dir), held.milliseconds);
+    }
     platform.SetProfileInt("Mail", "MAPIX", MapiConfigured(setup.mapi) ? 1 : 0);
     if (setup.wabPresent) {
         platform.AddLoadableLibrary("WAB32.DLL");

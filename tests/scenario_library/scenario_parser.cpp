@@ -190,8 +190,7 @@ class Parser {
         } else if (s.verb == "file") {
             ParseFile(s);
         } else if (s.verb == "hold") {
-            RequireCount(s, 1, 1, "hold NAME");
-            setup.heldFiles.push_back(s.words[0]);
+            ParseHold(s);
         } else if (s.verb == "mapi") {
             ParseMapi(s);
         } else if (s.verb == "wab") {
@@ -248,6 +247,16 @@ class Parser {
             }
         }
         openFile_ = std::move(file);
+    }
+
+    void ParseHold(const Statement& s) {
+        RequireCount(s, 1, 2, "hold NAME [MILLISECONDS]");
+        if (s.words.size() == 1) {
+            scenario_.setup.heldFiles.push_back(s.words[0]);
+            return;
+        }
+        RequireNumber(s, 1, "a hold's duration");
+        scenario_.setup.momentaryHolds.push_back({s.words[0], std::stoi(s.words[1])});
     }
 
     void ParseMapi(const Statement& s) {

@@ -121,6 +121,11 @@ void HeadlessPlatform::OpenHelp(std::string_view helpFile, int contextId) {
 bool HeadlessPlatform::ReplaceFileContents(std::string_view path, std::string_view bytes) {
     // A relative path is taken against the current directory as it is now, as Windows does.
     const std::string target = FullPath(path);
+    const auto moment = heldForAMoment_.find(target);
+    if (heldForWriting_.contains(target) ||
+        (moment != heldForAMoment_.end() && moment->second >= kReplacePatienceMilliseconds)) {
+        return false;
+    }
     const auto slash = target.rfind('/');
     if (slash == std::string::npos) {
         return false;
@@ -146,7 +151,7 @@ bool HeadlessPlatform::ReplaceFileContents(std::string_view path, std::string_vi
 
 std::unique_ptr<ReadableFile> HeadlessPlatform::OpenFileToRead(std::string_view path) {
     const std::string file(path);
-    if (heldForWriting_.contains(file)) {
+    if (heldForWriting_.contains(file) || heldForAMoment_.contains(file)) {
         return nullptr;
     }
     return OpenStdioFile(file);

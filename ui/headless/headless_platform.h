@@ -39,6 +39,11 @@ class HeadlessPlatform : public Platform {
     void CloseHost();
     // Another program keeps the file open for writing: OpenFileToRead refuses it.
     void HoldOpenForWriting(const std::string& path) { heldForWriting_.insert(path); }
+    // Another program holds the file open for writing until this long after the tool begins to
+    // write a file: ReplaceFileContents waits for it when it lets go in time.
+    void HoldForAMoment(const std::string& path, int milliseconds) {
+        heldForAMoment_[path] = milliseconds;
+    }
 
     // What the host saw.
     bool HostClosed() const { return hostClosed_; }
@@ -83,6 +88,7 @@ class HeadlessPlatform : public Platform {
     std::map<std::string, std::string> registry_;
     std::set<std::string> loadableLibraries_;
     std::set<std::string> heldForWriting_;
+    std::map<std::string, int> heldForAMoment_;
     std::vector<PostedCommand> posted_;
     std::vector<HelpRequest> help_;
 };
