@@ -25,7 +25,9 @@ class HeadlessPlatform : public Platform {
         int contextId = 0;
     };
 
-    explicit HeadlessPlatform(HeadlessUser& user) : user_(user) {}
+    // The host's record of commands has room for a run's one command from the start: recording
+    // it is the host's business and must not fail in the tool's hand-back.
+    explicit HeadlessPlatform(HeadlessUser& user) : user_(user) { posted_.reserve(4); }
 
     // Set-up.
     void SetHost(bool present, bool hasLimitControl);
