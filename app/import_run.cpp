@@ -202,7 +202,7 @@ std::string HelpFilePathBeside(std::string_view modulePath) {
     const auto slash = modulePath.rfind('\\');
     const std::string_view folder =
         slash == std::string_view::npos ? std::string_view() : modulePath.substr(0, slash + 1);
-    return std::string(folder) + "VORDAL.HLP";
+    return std::string(folder) + "faximport.chm";
 }
 
 void ImportRun(ImportContext& context, SourceReaders& sources) {

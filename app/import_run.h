@@ -20,7 +20,7 @@ void ImportRunOutOfMemory(recipients::ImportContext& context);
 // The result-file path: the command line's first word. A first word in double quotes is taken
 // up to the closing quote, without the quotes, so that a path with blanks can be passed.
 std::string ResultPathFromArguments(std::string_view arguments);
-// "VORDAL.HLP" beside the executable.
+// The help file "faximport.chm" beside the executable.
 std::string HelpFilePathBeside(std::string_view modulePath);
 
 }  // namespace app

@@ -19,6 +19,7 @@
 #include "host/tool_windows.h"
 #include "host/user_actions.h"
 #include "host/work_directory.h"
+#include "tests/help_recorder/help_recorder_install.h"
 #include "tests/providers/install/provider_install.h"
 #include "tests/scenario_library/report.h"
 #include "tests/scenario_library/setup_files.h"
@@ -139,6 +140,8 @@ class ScenarioRun {
             original_ = scenario::ReadFileBytes(resultPath_);
         std::string problems = ApplyMachineSetup(setup, options_.wabLibrary);
         problems += providers::InstallTestProviders(setup, scenario_.path, directory_.path());
+        problems += help_recorder::InstallHelpRecorder(HelpLedger());
+        problems += PlaceTool();
         if (!problems.empty())
             return Fail(scenario_.runLine, "run", {"the machine set up", problems});
         if (setup.host != scenario::HostKind::None) {
@@ -160,10 +163,30 @@ class ScenarioRun {
         return true;
     }
 
+    std::string HelpLedger() const { return directory_.path() + "help.ledger"; }
+
+    // The tool runs where it was built, beside its help file; without one, from a copy of its
+    // own in {dir}tool\.
+    std::string PlaceTool() {
+        toolPath_ = options_.tool;
+        if (scenario_.setup.helpFileInstalled)
+            return {};
+        const std::string folder = directory_.path() + "tool";
+        toolPath_ = folder + "\\faximport.exe";
+        if (!CreateDirectoryA(folder.c_str(), nullptr) ||
+            !CopyFileA(options_.tool.c_str(), toolPath_.c_str(), TRUE)) {
+            return "cannot copy the tool to " + toolPath_ + "; ";
+        }
+        return {};
+    }
+
+    std::string HelpFileBesideTool() const {
+        return toolPath_.substr(0, toolPath_.find_last_of('\\') + 1) + "faximport.chm";
+    }
+
     bool Start() {
         std::string problem;
-        if (!tool_.Start(options_.tool,
-                         scenario::ReplaceDir(scenario_.setup.args, directory_.path()),
+        if (!tool_.Start(toolPath_, scenario::ReplaceDir(scenario_.setup.args, directory_.path()),
                          directory_.path(), problem)) {
             return Fail(scenario_.runLine, "run", {"the tool started", problem});
         }
@@ -415,6 +438,9 @@ class ScenarioRun {
         }
         if (auto mismatch = scenario::CheckSetupFile(s, scenario_.setup, directory_.path()))
             return Fail(s, *mismatch);
+        if (auto mismatch = scenario::CheckHelpCalls(s, help_recorder::ReadHelpLedger(HelpLedger()),
+                                                     HelpFileBesideTool()))
+            return Fail(s, *mismatch);
         if (auto mismatch = scenario::CheckAfterRun(s, log, result, original_))
             return Fail(s, *mismatch);
         return true;
@@ -429,6 +455,7 @@ class ScenarioRun {
     HeldFiles held_;
     std::vector<HWND> dialogs_;
     std::set<HWND> matched_;
+    std::string toolPath_;
     std::string resultPath_;
     std::optional<std::string> original_;
     int lastLine_ = 0;

@@ -43,6 +43,8 @@ class Platform {
     virtual std::string LoadString(int id) = 0;
     // The chosen file's full path, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) = 0;
+    // Shows the help file's topic of the context id over the active dialog; a help file or help
+    // viewer that is not there is told in an error box that dialog owns (ui/help_messages.h).
     virtual void OpenHelp(std::string_view helpFile, int contextId) = 0;
     // Writes a file of a new name beside the target and puts it in the target's place only once
     // every byte is written, so that the target is never left half-written and no other file is

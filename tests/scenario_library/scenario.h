@@ -73,6 +73,7 @@ struct Setup {
     std::vector<FileSetup> files;
     std::vector<std::string> heldFiles;  // kept open for writing by another program
     std::vector<MomentaryHold> momentaryHolds;
+    bool helpFileInstalled = true;  // the help file beside the tool
     MapiInstall mapi = MapiInstall::Absent;
     std::string mapiLogon = "ok";        // ok, cancel, fail
     std::string mapiAddressBook = "ok";  // ok, warning, fail

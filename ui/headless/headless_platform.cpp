@@ -12,6 +12,7 @@
 #include "ui/headless/code_page_1252.h"
 #include "ui/headless/dialog_template.h"
 #include "ui/headless/stdio_readable_file.h"
+#include "ui/help_messages.h"
 
 namespace ui::headless {
 
@@ -115,7 +116,16 @@ std::optional<std::string> HeadlessPlatform::ChooseFileToOpen(const FileOpenRequ
 }
 
 void HeadlessPlatform::OpenHelp(std::string_view helpFile, int contextId) {
-    help_.push_back({std::string(helpFile), contextId});
+    if (helpFilesInstalled_) {
+        help_.push_back({std::string(helpFile), contextId});
+        return;
+    }
+    WindowHandle requester = 0;
+    if (backend_ != nullptr && !backend_->OpenDialogs().empty()) {
+        requester = backend_->OpenDialogs().back()->handle;
+    }
+    user_.OnMessage({requester, MissingHelpFileMessage(helpFile), kHelpMessageCaption,
+                     MessageIcon::Error, MessageButtons::Ok});
 }
 
 bool HeadlessPlatform::ReplaceFileContents(std::string_view path, std::string_view bytes) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_user.h"
 #include "ui/platform.h"
 
@@ -37,6 +38,10 @@ class HeadlessPlatform : public Platform {
     // The value's data as stored, with or without its terminator.
     void SetMachineRegistryDefault(const std::string& keyPath, std::string value);
     void AddLoadableLibrary(const std::string& path);
+    // The screen whose innermost dialog owns the platform's own messages.
+    void AttachBackend(HeadlessBackend& backend) { backend_ = &backend; }
+    // No help file is installed: Help says so instead of opening one.
+    void RemoveHelpFiles() { helpFilesInstalled_ = false; }
     // The host window goes away, as when the user closes the host application.
     void CloseHost();
     // Another program keeps the file open for writing: OpenFileToRead refuses it.
@@ -76,6 +81,8 @@ class HeadlessPlatform : public Platform {
 
   private:
     HeadlessUser& user_;
+    HeadlessBackend* backend_ = nullptr;
+    bool helpFilesInstalled_ = true;
     bool hostPresent_ = true;
     bool hostHasLimitControl_ = false;
     bool hostEnabled_ = true;
