@@ -43,6 +43,19 @@ void* operator new[](std::size_t size) {
     return operator new(size);
 }
 
+// The readers ask for their large buffers without exceptions and answer a null one themselves.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return operator new(size, std::nothrow);
+}
+
 void operator delete(void* block) noexcept {
     std::free(block);
 }
@@ -56,5 +69,13 @@ void operator delete(void* block, std::size_t) noexcept {
 }
 
 void operator delete[](void* block, std::size_t) noexcept {
+    std::free(block);
+}
+
+void operator delete(void* block, const std::nothrow_t&) noexcept {
+    std::free(block);
+}
+
+void operator delete[](void* block, const std::nothrow_t&) noexcept {
     std::free(block);
 }
