@@ -102,7 +102,13 @@ bool IsWorthAnotherTry(DWORD error) {
 // ReplaceFile keeps the old file's attributes and security; with no old file there is nothing
 // to keep, and a move puts the new one in place.
 bool PutInPlace(const std::wstring& temporary, const std::wstring& target) {
-    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    // A folder of that name is no result file to replace (Wine's ReplaceFile takes it).
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        SetLastError(ERROR_DIRECTORY);
+        return false;
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
         return ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE;
     }
