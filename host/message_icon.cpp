@@ -52,19 +52,8 @@ size_t Differences(const Pixels& a, const Pixels& b) {
     return count;
 }
 
-}  // namespace
-
-std::string MessageIcon(HWND messageBox) {
-    HWND iconControl = nullptr;
-    for (HWND child = GetWindow(messageBox, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetDlgCtrlID(child) & 0xFFFF) == kMessageIconId)
-            iconControl = child;
-    }
-    if (iconControl == nullptr || !IsWindowVisible(iconControl))
-        return "none";
-    RedrawWindow(messageBox, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-
+// The standard icon that the control shows on the screen, or "none".
+std::string IconOnScreen(HWND iconControl) {
     RECT rect;
     GetWindowRect(iconControl, &rect);
     const int width = GetSystemMetrics(SM_CXICON);
@@ -102,6 +91,30 @@ std::string MessageIcon(HWND messageBox) {
     }
     ReleaseDC(nullptr, screen);
     return best;
+}
+
+}  // namespace
+
+std::string MessageIcon(HWND messageBox) {
+    HWND iconControl = nullptr;
+    for (HWND child = GetWindow(messageBox, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetDlgCtrlID(child) & 0xFFFF) == kMessageIconId)
+            iconControl = child;
+    }
+    if (iconControl == nullptr || !IsWindowVisible(iconControl))
+        return "none";
+    // A busy machine may show the box before its icon is painted: a box with an icon control
+    // has an icon, so it is looked at again for a while before it counts as none.
+    std::string icon = "none";
+    for (int attempt = 0; attempt < 25 && icon == "none"; ++attempt) {
+        if (attempt > 0)
+            Sleep(40);
+        RedrawWindow(messageBox, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        icon = IconOnScreen(iconControl);
+    }
+    return icon;
 }
 
 }  // namespace host
