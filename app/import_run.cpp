@@ -26,13 +26,15 @@ namespace {
 constexpr char kNoEntry[] = "No entry to be imported.";
 
 // Releases what the sources kept and gives the host window back, with the command for the
-// chosen source, on every path out of the run, exceptions included.
+// chosen source, on every path out of the run, exceptions included. Nothing here allocates.
 class HostHandback {
   public:
-    HostHandback(ImportContext& context, SourceReaders& sources)
+    HostHandback(ImportContext& context, SourceReaders* sources)
         : context_(context), sources_(sources) {}
     ~HostHandback() {
-        sources_.ReleaseSpeedDialRecords();
+        if (sources_ != nullptr) {
+            sources_->ReleaseSpeedDialRecords();
+        }
         const ui::WindowHandle host = context_.LiveHostWindow();
         if (host != 0) {
             context_.platform.EnableWindow(host, true);
@@ -49,7 +51,7 @@ class HostHandback {
 
   private:
     ImportContext& context_;
-    SourceReaders& sources_;
+    SourceReaders* sources_;
     SourceKind kind_ = kSourceCancel;
 };
 
@@ -57,6 +59,27 @@ void ShowRunMessage(ImportContext& context, std::string_view text, std::string_v
                     ui::MessageIcon icon) {
     context.backend.ShowMessage(context.LiveHostWindow(), text, caption, icon,
                                 ui::MessageButtons::Ok);
+}
+
+// The foreground window becomes the host: it sets the limit and is disabled for the run.
+void TakeHost(ImportContext& context, RecipientCollection& collection) {
+    ui::Platform& platform = context.platform;
+    context.hostWindow = platform.ForegroundWindow();
+    if (context.hostWindow != 0) {
+        collection.limit = platform.HasChildControl(context.hostWindow, ui::kHostLimitControlId)
+                               ? recipients::kHostRecipientLimit
+                               : 0;
+        platform.EnableWindow(context.hostWindow, false);
+    }
+}
+
+// What the user is told when memory runs out outside a reader; a box that cannot even be shown
+// for want of memory leaves the run to end without it.
+void TellMemoryRanOut(ImportContext& context) {
+    try {
+        ShowRunMessage(context, kNoEntry, kRunCaption, ui::MessageIcon::Warning);
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 void ImportFromWab(ImportContext& context, SourceReaders& sources, const std::string& path,
@@ -177,36 +200,35 @@ std::string HelpFilePathBeside(std::string_view modulePath) {
     const auto slash = modulePath.rfind('\\');
     const std::string_view folder =
         slash == std::string_view::npos ? std::string_view() : modulePath.substr(0, slash + 1);
-    return std::string(folder) + "VORDAL.HLP";
+    return std::string(folder) + "faximport.chm";
 }
 
 void ImportRun(ImportContext& context, SourceReaders& sources) {
     RecipientCollection collection;
     ImportCounters counters;
     ui::Platform& platform = context.platform;
+    TakeHost(context, collection);
+    HostHandback handback(context, &sources);
 
-    context.hostWindow = platform.ForegroundWindow();
-    if (context.hostWindow != 0) {
-        collection.limit = platform.HasChildControl(context.hostWindow, ui::kHostLimitControlId)
-                               ? recipients::kHostRecipientLimit
-                               : 0;
-        platform.EnableWindow(context.hostWindow, false);
-    }
-    HostHandback handback(context, sources);
-
-    // Made full now: the file dialog changes the current directory.
-    const std::string resultArgument = ResultPathFromArguments(platform.CommandLineArguments());
-    const std::string resultPath =
-        resultArgument.empty() ? resultArgument : platform.FullPath(resultArgument);
-    context.helpFilePath = HelpFilePathBeside(platform.ModulePath());
-
-    // The readers answer memory running out with their own message; anywhere else it ends the
-    // run with nothing written, and the user is told so.
+    // The readers answer memory running out with their own message; anywhere else, from the
+    // paths on, it ends the run with nothing written, and the user is told so.
     try {
+        // Made full now: the file dialog changes the current directory.
+        const std::string resultArgument = ResultPathFromArguments(platform.CommandLineArguments());
+        const std::string resultPath =
+            resultArgument.empty() ? resultArgument : platform.FullPath(resultArgument);
+        context.helpFilePath = HelpFilePathBeside(platform.ModulePath());
         ImportChosenSource(context, sources, handback, collection, counters, resultPath);
     } catch (const std::bad_alloc&) {
-        ShowRunMessage(context, kNoEntry, kRunCaption, ui::MessageIcon::Warning);
+        TellMemoryRanOut(context);
     }
+}
+
+void ImportRunOutOfMemory(ImportContext& context) {
+    RecipientCollection collection;
+    TakeHost(context, collection);
+    const HostHandback handback(context, nullptr);
+    TellMemoryRanOut(context);
 }
 
 }  // namespace app

@@ -1,5 +1,7 @@
 #include "app/source_selection_dialog.h"
 
+#include <new>
+
 #include "resources/control_ids.h"
 #include "resources/resource_ids.h"
 
@@ -33,8 +35,13 @@ bool SourceSelectionDialog::OnInitDialog() {
     autoSearch_.SetCheck(false);
     defaultWab_.SetCheck(true);
 
+    // A list without room for every source would hide one: the run says memory ran out.
     const auto addSource = [this](const char* text, SourceKind kind) {
-        sources_.SetItemData(sources_.AddString(text), kind);
+        const int index = sources_.AddString(text);
+        if (index < 0) {
+            throw std::bad_alloc();
+        }
+        sources_.SetItemData(index, kind);
     };
     if (context_.platform.ReadProfileInt("Mail", "MAPIX", 0) == 1) {
         addSource("MS Messaging System Address Book", kSourceMessagingAddressBook);

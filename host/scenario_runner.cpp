@@ -20,6 +20,7 @@
 #include "host/tool_windows.h"
 #include "host/user_actions.h"
 #include "host/work_directory.h"
+#include "tests/help_recorder/help_recorder_install.h"
 #include "tests/providers/install/provider_install.h"
 #include "tests/scenario_library/report.h"
 #include "tests/scenario_library/setup_files.h"
@@ -132,6 +133,14 @@ class ScenarioRun {
                     {"hold " + QuoteWord(held) + " open for writing", "it cannot be opened"});
             }
         }
+        for (const scenario::MomentaryHold& held : setup.momentaryHolds) {
+            if (!held_.HoldForAMoment(scenario::PathInDir(held.name, directory_.path()),
+                                      directory_.path(), static_cast<DWORD>(held.milliseconds))) {
+                return Fail(
+                    scenario_.runLine, "run",
+                    {"hold " + QuoteWord(held.name) + " open for a moment", "it cannot be opened"});
+            }
+        }
         resultPath_ = scenario::ResultPath(setup, directory_.path());
         if (!resultPath_.empty())
             original_ = scenario::ReadFileBytes(resultPath_);
@@ -140,6 +149,11 @@ class ScenarioRun {
         problems += providers::InstallTestProviders(setup, {options_.testLibraries32}, toolBits_,
                                                     scenario_.path, directory_.path(), registered);
         problems += ApplyMachineSetup(setup, registered);
+        const providers::TestLibraryFolders libraries{options_.testLibraries32};
+        problems += help_recorder::InstallHelpRecorder(
+            HelpLedger(), libraries.Path(64, help_recorder::kRecorderLibrary),
+            libraries.Path(32, help_recorder::kRecorderLibrary));
+        problems += PlaceTool();
         if (!problems.empty())
             return Fail(scenario_.runLine, "run", {"the machine set up", problems});
         if (setup.host != scenario::HostKind::None) {
@@ -179,6 +193,26 @@ class ScenarioRun {
             return "cannot put " + from + " alone into " + folder + "; ";
         }
         return {};
+    }
+
+    std::string HelpLedger() const { return directory_.path() + "help.ledger"; }
+
+    // Without a help file the tool runs from a copy of its own in {dir}tool\.
+    std::string PlaceTool() {
+        if (scenario_.setup.helpFileInstalled)
+            return {};
+        const std::string folder = directory_.path() + "tool";
+        const std::string from = toolPath_;
+        toolPath_ = folder + from.substr(from.find_last_of('\\'));
+        if (!CreateDirectoryA(folder.c_str(), nullptr) ||
+            !CopyFileA(from.c_str(), toolPath_.c_str(), TRUE)) {
+            return "cannot copy the tool to " + toolPath_ + "; ";
+        }
+        return {};
+    }
+
+    std::string HelpFileBesideTool() const {
+        return toolPath_.substr(0, toolPath_.find_last_of('\\') + 1) + "faximport.chm";
     }
 
     bool Start() {
@@ -435,6 +469,9 @@ class ScenarioRun {
         }
         if (auto mismatch = scenario::CheckSetupFile(s, scenario_.setup, directory_.path()))
             return Fail(s, *mismatch);
+        if (auto mismatch = scenario::CheckHelpCalls(s, help_recorder::ReadHelpLedger(HelpLedger()),
+                                                     HelpFileBesideTool()))
+            return Fail(s, *mismatch);
         if (auto mismatch = scenario::CheckAfterRun(s, log, result, original_))
             return Fail(s, *mismatch);
         return true;
@@ -449,8 +486,8 @@ class ScenarioRun {
     HeldFiles held_;
     std::vector<HWND> dialogs_;
     std::set<HWND> matched_;
-    std::string resultPath_;
     std::string toolPath_;
+    std::string resultPath_;
     int toolBits_ = 64;
     std::optional<std::string> original_;
     int lastLine_ = 0;

@@ -18,6 +18,9 @@ struct FileOpenRequest {
     unsigned flags = 0;
 };
 
+// How long ReplaceFileContents waits for another program that holds the target open.
+inline constexpr int kReplacePatienceMilliseconds = 2000;
+
 // The services of the platform that a run needs beyond its own windows.
 class Platform {
   public:
@@ -40,10 +43,13 @@ class Platform {
     virtual std::string LoadString(int id) = 0;
     // The chosen file's full path, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) = 0;
+    // Shows the help file's topic of the context id over the active dialog; a help file or help
+    // viewer that is not there is told in an error box that dialog owns (ui/help_messages.h).
     virtual void OpenHelp(std::string_view helpFile, int contextId) = 0;
-    // Writes a file of a new name beside the target and moves it over the target only once every
-    // byte is written, so that the target is never left half-written and no other file is
-    // touched; false when that fails, with the new file gone again.
+    // Writes a file of a new name beside the target and puts it in the target's place only once
+    // every byte is written, so that the target is never left half-written and no other file is
+    // touched. Another program that holds the target open for a moment is waited for, up to
+    // kReplacePatienceMilliseconds. False when that fails, with the new file gone again.
     virtual bool ReplaceFileContents(std::string_view path, std::string_view bytes) = 0;
     // Opens an existing regular file with read access, sharing it with readers only: nullptr
     // when it does not exist, is a folder, or another program holds it open for writing.

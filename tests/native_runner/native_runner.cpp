@@ -8,6 +8,7 @@
 #include "app/product_source_readers.h"
 #include "tests/native_runner/scenario_user.h"
 #include "tests/providers/memory/memory_connection.h"
+#include "tests/scenario_library/help_calls.h"
 #include "tests/scenario_library/report.h"
 #include "tests/scenario_library/scenario.h"
 #include "tests/scenario_library/setup_files.h"
@@ -56,10 +57,26 @@ void SetUpMachine(const Setup& setup, const std::string& dir,
     for (const std::string& held : setup.heldFiles) {
         platform.HoldOpenForWriting(PathInDir(held, dir));
     }
+    for (const MomentaryHold& held : setup.momentaryHolds) {
+        platform.HoldForAMoment(PathInDir(held.name, dir), held.milliseconds);
+    }
     platform.SetProfileInt("Mail", "MAPIX", MapiConfigured(setup.mapi) ? 1 : 0);
     if (setup.wabPresent) {
         platform.AddLoadableLibrary("WAB32.DLL");
     }
+    // Without its help file the tool runs from {dir}tool\, as on the Windows runner.
+    if (!setup.helpFileInstalled) {
+        platform.SetModulePath(dir + "tool\\faximport.exe");
+        platform.RemoveHelpFiles();
+    }
+}
+
+std::vector<HelpCall> HelpCallsOf(const ui::headless::HeadlessPlatform& platform) {
+    std::vector<HelpCall> calls;
+    for (const auto& request : platform.HelpRequests()) {
+        calls.push_back({request.file, request.contextId});
+    }
+    return calls;
 }
 
 void CheckHostAtEnd(const Setup& setup, const ui::headless::HeadlessPlatform& platform,
@@ -86,7 +103,7 @@ HostLog HostLogOf(const Setup& setup, const ui::headless::HeadlessPlatform& plat
 }
 
 void CheckAfterRunStatements(const Scenario& scenario, const std::string& dir,
-                             const ui::headless::HeadlessPlatform& platform, ScenarioUser& user,
+                             ui::headless::HeadlessPlatform& platform, ScenarioUser& user,
                              const std::optional<std::string>& original, Report& report) {
     const std::string resultPath = ResultPath(scenario.setup, dir);
     const std::optional<std::string> result =
@@ -100,6 +117,10 @@ void CheckAfterRunStatements(const Scenario& scenario, const std::string& dir,
         if (statement.verb == "dump") {
             report.Output(DumpResult(result));
         } else if (const auto mismatch = CheckSetupFile(statement, scenario.setup, dir)) {
+            user.Fail(&statement, mismatch->expected, mismatch->found);
+        } else if (const auto mismatch =
+                       CheckHelpCalls(statement, HelpCallsOf(platform),
+                                      HelpFilePathBeside(platform.ModulePath()))) {
             user.Fail(&statement, mismatch->expected, mismatch->found);
         } else if (const auto mismatch = CheckAfterRun(statement, host, result, original)) {
             user.Fail(&statement, mismatch->expected, mismatch->found);
@@ -133,6 +154,7 @@ bool RunScenario(const Scenario& scenario, Report& report) {
     ui::headless::HeadlessBackend backend(user);
     ui::headless::HeadlessPlatform platform(user);
     user.Attach(backend, platform);
+    platform.AttachBackend(backend);
     try {
         SetUpMachine(scenario.setup, dir, platform);
         const std::string resultPath = ResultPath(scenario.setup, dir);

@@ -60,11 +60,20 @@ struct AddressBookFailure {
 
 enum class ChooseKind { Cancel, Nothing, Entries };
 
+// A file another program holds open for writing until a moment after the tool begins to write
+// a file in the scenario's directory.
+struct MomentaryHold {
+    std::string name;
+    int milliseconds = 0;
+};
+
 struct Setup {
     HostKind host = HostKind::Plain;
     std::string args = "{dir}result.dat";
     std::vector<FileSetup> files;
     std::vector<std::string> heldFiles;  // kept open for writing by another program
+    std::vector<MomentaryHold> momentaryHolds;
+    bool helpFileInstalled = true;  // the help file beside the tool
     MapiInstall mapi = MapiInstall::Absent;
     std::string mapiInitialize = "ok";   // ok, fail
     std::string mapiLogon = "ok";        // ok, cancel, fail

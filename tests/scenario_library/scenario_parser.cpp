@@ -192,8 +192,9 @@ class Parser {
         } else if (s.verb == "file") {
             ParseFile(s);
         } else if (s.verb == "hold") {
-            RequireCount(s, 1, 1, "hold NAME");
-            setup.heldFiles.push_back(s.words[0]);
+            ParseHold(s);
+        } else if (s.verb == "help") {
+            ParseHelpSetup(s);
         } else if (s.verb == "mapi") {
             ParseMapi(s);
         } else if (s.verb == "wab") {
@@ -258,6 +259,31 @@ class Parser {
             }
         }
         openFile_ = std::move(file);
+    }
+
+    void ParseHold(const Statement& s) {
+        RequireCount(s, 1, 2, "hold NAME [MILLISECONDS]");
+        if (s.words.size() == 1) {
+            scenario_.setup.heldFiles.push_back(s.words[0]);
+            return;
+        }
+        RequireNumber(s, 1, "a hold's duration");
+        scenario_.setup.momentaryHolds.push_back({s.words[0], std::stoi(s.words[1])});
+    }
+
+    void ParseHelpSetup(const Statement& s) {
+        RequireCount(s, 1, 1, "help absent|present");
+        RequireChoice(s, 0, {"absent", "present"}, "help absent|present");
+        Once(s, "help");
+        scenario_.setup.helpFileInstalled = s.words[0] == "present";
+    }
+
+    void ParseHelpExpectation(const Statement& s, const char* usage) {
+        RequireCount(s, 2, 100, usage);
+        if (s.words.size() == 2 && s.words[1] == "none")
+            return;
+        for (size_t i = 1; i < s.words.size(); ++i)
+            RequireNumber(s, i, "a help context id");
     }
 
     void ParseMapi(const Statement& s) {
@@ -495,7 +521,8 @@ class Parser {
         const char* usage =
             "expect command ID|none (ID: a host command), expect result none|unchanged|count N, "
             "expect record K name TEXT fax TEXT, expect field K FIELD VALUE or "
-            "expect bytes K|file OFFSET HEX... or expect file NAME unchanged";
+            "expect bytes K|file OFFSET HEX..., expect file NAME unchanged or "
+            "expect help CONTEXT...|none";
         if (s.words.empty())
             throw ParseError(s.line, std::string("usage: ") + usage);
         const std::string& what = s.words[0];
@@ -529,6 +556,8 @@ class Parser {
             RequireChoice(s, 2, {"unchanged"}, usage);
             if (!SetsUpFile(s.words[1]))
                 throw ParseError(s.line, "no file " + s.words[1] + " in the setup");
+        } else if (what == "help") {
+            ParseHelpExpectation(s, usage);
         } else if (what == "bytes") {
             RequireCount(s, 4, 100000, usage);
             if (s.words[1] != "file")

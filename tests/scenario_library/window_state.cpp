@@ -270,8 +270,9 @@ std::string DescribeWindows(const std::vector<WindowState>& windows) {
 std::optional<Mismatch> CheckAfterRun(const Statement& statement, const HostLog& host,
                                       const std::optional<std::string>& result,
                                       const std::optional<std::string>& original) {
-    // `expect file` is about the setup's files: CheckSetupFile.
-    if (statement.verb != "expect" || statement.words[0] == "file")
+    // `expect file` is about the setup's files (CheckSetupFile), `expect help` about the help
+    // the tool opened (CheckHelpCalls).
+    if (statement.verb != "expect" || statement.words[0] == "file" || statement.words[0] == "help")
         return std::nullopt;
     if (statement.words[0] == "command")
         return CheckCommand(statement.words[1], host);

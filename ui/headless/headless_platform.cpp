@@ -12,6 +12,7 @@
 #include "ui/headless/code_page_1252.h"
 #include "ui/headless/dialog_template.h"
 #include "ui/headless/stdio_readable_file.h"
+#include "ui/help_messages.h"
 #include "ui/host_protocol.h"
 
 namespace ui::headless {
@@ -116,12 +117,26 @@ std::optional<std::string> HeadlessPlatform::ChooseFileToOpen(const FileOpenRequ
 }
 
 void HeadlessPlatform::OpenHelp(std::string_view helpFile, int contextId) {
-    help_.push_back({std::string(helpFile), contextId});
+    if (helpFilesInstalled_) {
+        help_.push_back({std::string(helpFile), contextId});
+        return;
+    }
+    WindowHandle requester = 0;
+    if (backend_ != nullptr && !backend_->OpenDialogs().empty()) {
+        requester = backend_->OpenDialogs().back()->handle;
+    }
+    user_.OnMessage({requester, MissingHelpFileMessage(helpFile), kHelpMessageCaption,
+                     MessageIcon::Error, MessageButtons::Ok});
 }
 
 bool HeadlessPlatform::ReplaceFileContents(std::string_view path, std::string_view bytes) {
     // A relative path is taken against the current directory as it is now, as Windows does.
     const std::string target = FullPath(path);
+    const auto moment = heldForAMoment_.find(target);
+    if (heldForWriting_.contains(target) ||
+        (moment != heldForAMoment_.end() && moment->second >= kReplacePatienceMilliseconds)) {
+        return false;
+    }
     const auto slash = target.rfind('/');
     if (slash == std::string::npos) {
         return false;
@@ -147,7 +162,7 @@ bool HeadlessPlatform::ReplaceFileContents(std::string_view path, std::string_vi
 
 std::unique_ptr<ReadableFile> HeadlessPlatform::OpenFileToRead(std::string_view path) {
     const std::string file(path);
-    if (heldForWriting_.contains(file)) {
+    if (heldForWriting_.contains(file) || heldForAMoment_.contains(file)) {
         return nullptr;
     }
     return OpenStdioFile(file);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_user.h"
 #include "ui/platform.h"
 
@@ -25,7 +26,9 @@ class HeadlessPlatform : public Platform {
         int contextId = 0;
     };
 
-    explicit HeadlessPlatform(HeadlessUser& user) : user_(user) {}
+    // The host's record of commands has room for a run's one command from the start: recording
+    // it is the host's business and must not fail in the tool's hand-back.
+    explicit HeadlessPlatform(HeadlessUser& user) : user_(user) { posted_.reserve(4); }
 
     // Set-up.
     void SetHost(bool present, bool hasLimitControl);
@@ -35,10 +38,19 @@ class HeadlessPlatform : public Platform {
     // The value's data as stored, with or without its terminator.
     void SetMachineRegistryDefault(const std::string& keyPath, std::string value);
     void AddLoadableLibrary(const std::string& path);
+    // The screen whose innermost dialog owns the platform's own messages.
+    void AttachBackend(HeadlessBackend& backend) { backend_ = &backend; }
+    // No help file is installed: Help says so instead of opening one.
+    void RemoveHelpFiles() { helpFilesInstalled_ = false; }
     // The host window goes away, as when the user closes the host application.
     void CloseHost();
     // Another program keeps the file open for writing: OpenFileToRead refuses it.
     void HoldOpenForWriting(const std::string& path) { heldForWriting_.insert(path); }
+    // Another program holds the file open for writing until this long after the tool begins to
+    // write a file: ReplaceFileContents waits for it when it lets go in time.
+    void HoldForAMoment(const std::string& path, int milliseconds) {
+        heldForAMoment_[path] = milliseconds;
+    }
 
     // What the host saw.
     bool HostClosed() const { return hostClosed_; }
@@ -69,6 +81,8 @@ class HeadlessPlatform : public Platform {
 
   private:
     HeadlessUser& user_;
+    HeadlessBackend* backend_ = nullptr;
+    bool helpFilesInstalled_ = true;
     bool hostPresent_ = true;
     bool hostHasLimitControl_ = false;
     bool hostEnabled_ = true;
@@ -83,6 +97,7 @@ class HeadlessPlatform : public Platform {
     std::map<std::string, std::string> registry_;
     std::set<std::string> loadableLibraries_;
     std::set<std::string> heldForWriting_;
+    std::map<std::string, int> heldForAMoment_;
     std::vector<PostedCommand> posted_;
     std::vector<HelpRequest> help_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "ui/platform.h"
 #include "ui/win32/windows_api.h"
 
 namespace ui {
@@ -89,6 +90,45 @@ HANDLE CreateUniqueFile(const std::wstring& folder, std::wstring& created) {
     return INVALID_HANDLE_VALUE;
 }
 
+// What a virus scanner, the search indexer or a sync client causes while it has one of the two
+// files open for a moment. ReplaceFile leaves both files as they were when it cannot remove the
+// old one; when it removed the old one but could not move the new one, the next try moves it.
+bool IsWorthAnotherTry(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED ||
+           error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
+}
+
+// ReplaceFile keeps the old file's attributes and security; with no old file there is nothing
+// to keep, and a move puts the new one in place.
+bool PutInPlace(const std::wstring& temporary, const std::wstring& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    // A folder of that name is no result file to replace (Wine's ReplaceFile takes it).
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        SetLastError(ERROR_DIRECTORY);
+        return false;
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        return ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE;
+    }
+    return MoveFileExW(temporary.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool PutInPlaceWithRetries(const std::wstring& temporary, const std::wstring& target) {
+    constexpr DWORD kPause = 50;
+    const ULONGLONG start = GetTickCount64();
+    while (!PutInPlace(temporary, target)) {
+        if (!IsWorthAnotherTry(GetLastError()) ||
+            GetTickCount64() - start >= kReplacePatienceMilliseconds) {
+            return false;
+        }
+        Sleep(kPause);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string FullPathOf(std::string_view path) {
@@ -110,9 +150,7 @@ bool ReplaceWholeFile(std::string_view path, std::string_view bytes) {
     }
     const bool written = WriteAll(file, bytes);
     const bool closed = CloseHandle(file) != FALSE;
-    if (!written || !closed ||
-        !MoveFileExW(temporary.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!written || !closed || !PutInPlaceWithRetries(temporary, target)) {
         DeleteFileW(temporary.c_str());
         return false;
     }

@@ -9,8 +9,10 @@ namespace ui {
 std::string FullPathOf(std::string_view path);
 
 // Writes the bytes to a file of a name of its own beside the target, created so that it cannot
-// be anyone else's, and moves it over the target once every byte is written. Paths of any
-// length work. The temporary file is gone again whatever fails.
+// be anyone else's, and puts it in the target's place once every byte is written: an existing
+// target keeps its attributes and security. Another program that has either file open for a
+// moment is waited for, up to about two seconds. Paths of any length work. The temporary file is
+// gone again whatever fails.
 bool ReplaceWholeFile(std::string_view path, std::string_view bytes);
 
 }  // namespace ui

@@ -112,10 +112,8 @@ std::optional<std::string> Win32Platform::ChooseFileToOpen(const FileOpenRequest
 }
 
 void Win32Platform::OpenHelp(std::string_view helpFile, int contextId) {
-    // WinHelp keeps track of its callers by window; the dialog asking for help is active.
-    HWND requester = GetActiveWindow();
-    WinHelpA(requester != nullptr ? requester : GetDesktopWindow(), std::string(helpFile).c_str(),
-             HELP_CONTEXT, static_cast<ULONG_PTR>(contextId));
+    // The dialog asking for help is the active window.
+    help_.ShowTopic(GetActiveWindow(), std::string(helpFile), contextId);
 }
 
 bool Win32Platform::ReplaceFileContents(std::string_view path, std::string_view bytes) {

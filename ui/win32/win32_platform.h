@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/platform.h"
+#include "ui/win32/html_help.h"
 #include "ui/win32/windows_api.h"
 
 namespace ui {
@@ -34,6 +35,7 @@ class Win32Platform : public Platform {
 
   private:
     HINSTANCE module_;
+    HtmlHelpViewer help_;
 };
 
 }  // namespace ui

@@ -236,8 +236,8 @@ TEST(ResultPathFromArguments, TakesTheFirstWord) {
 }
 
 TEST(HelpFilePathBeside, ReplacesTheProgramName) {
-    EXPECT_EQ(HelpFilePathBeside("C:\\Tools\\faximport.exe"), "C:\\Tools\\VORDAL.HLP");
-    EXPECT_EQ(HelpFilePathBeside("faximport.exe"), "VORDAL.HLP");
+    EXPECT_EQ(HelpFilePathBeside("C:\\Tools\\faximport.exe"), "C:\\Tools\\faximport.chm");
+    EXPECT_EQ(HelpFilePathBeside("faximport.exe"), "faximport.chm");
 }
 
 }  // namespace
