@@ -61,6 +61,7 @@ struct AddressBookFailure {
 enum class ChooseKind { Cancel, Nothing, Entries };
 
 struct Setup {
+    unsigned codePage = 1252;  // the system's ANSI code page
     HostKind host = HostKind::Plain;
     std::string args = "{dir}result.dat";
     std::vector<FileSetup> files;

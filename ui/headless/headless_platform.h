@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/headless/ansi_code_page.h"
 #include "ui/headless/headless_user.h"
 #include "ui/platform.h"
 
@@ -25,7 +26,7 @@ class HeadlessPlatform : public Platform {
         int contextId = 0;
     };
 
-    explicit HeadlessPlatform(HeadlessUser& user) : user_(user) {}
+    explicit HeadlessPlatform(HeadlessUser& user);
 
     // Set-up.
     void SetHost(bool present, bool hasLimitControl);
@@ -35,6 +36,8 @@ class HeadlessPlatform : public Platform {
     // The value's data as stored, with or without its terminator.
     void SetMachineRegistryDefault(const std::string& keyPath, std::string value);
     void AddLoadableLibrary(const std::string& path);
+    // The system's ANSI code page, one that FindCodePageTable knows; 1252 until set.
+    void SetCodePage(unsigned number);
     // The host window goes away, as when the user closes the host application.
     void CloseHost();
     // Another program keeps the file open for writing: OpenFileToRead refuses it.
@@ -64,11 +67,13 @@ class HeadlessPlatform : public Platform {
     int ReadProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
     std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) override;
     bool CanLoadLibrary(std::string_view path) override;
-    // As Windows and Wine convert text to code page 1252.
+    const CodePage& AnsiCodePage() override { return codePage_->Description(); }
+    // As Windows and Wine convert text to the code page.
     void AppendAnsiText(std::u16string_view text, std::string& ansi) override;
 
   private:
     HeadlessUser& user_;
+    std::unique_ptr<headless::AnsiCodePage> codePage_;
     bool hostPresent_ = true;
     bool hostHasLimitControl_ = false;
     bool hostEnabled_ = true;

@@ -19,8 +19,8 @@ constexpr std::uint32_t kAutoCheckBox = 0x0003;       // BS_AUTOCHECKBOX
 constexpr std::uint32_t kEditMultiLine = 0x0004;      // ES_MULTILINE
 constexpr std::uint32_t kEditReadOnly = 0x0800;       // ES_READONLY
 
-// MS Sans Serif 8 at 96 DPI: 13 pixels a dialog unit row of 8, 13-pixel list items, and a
-// one-pixel border on each side of a bordered list box.
+// MS Shell Dlg 8 at 96 DPI (Tahoma under Wine): 13 pixels a dialog unit row of 8, 13-pixel list
+// items, and a one-pixel border on each side of a bordered list box.
 constexpr int kPixelsPerEightVerticalUnits = 13;
 constexpr int kListItemHeight = 13;
 constexpr int kListBorderPixels = 2;

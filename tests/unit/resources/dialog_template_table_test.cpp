@@ -85,7 +85,7 @@ TEST(DialogTemplateTable, HoldsEveryDialogOfTheToolWithItsSizeCaptionAndFont) {
         EXPECT_EQ(dialog->width, expected.width);
         EXPECT_EQ(dialog->height, expected.height);
         EXPECT_EQ(dialog->caption, expected.caption);
-        EXPECT_EQ(dialog->fontName, "MS Sans Serif");
+        EXPECT_EQ(dialog->fontName, "MS Shell Dlg");
         EXPECT_EQ(dialog->fontSize, 8);
         EXPECT_TRUE(Has(dialog->style, kWsPopup | kWsCaption));
     }
