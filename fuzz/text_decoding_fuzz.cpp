@@ -31,7 +31,7 @@ const std::string kNonAscii = [] {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::optional<std::string> ansi = csv::DecodeToAnsi(bytes, FuzzPlatform());
+    const std::optional<std::string> ansi = text::DecodeToAnsi(bytes, FuzzPlatform());
     const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
     if (utf16) {
         Require(ansi && ansi->size() == (size - 1) / 2);

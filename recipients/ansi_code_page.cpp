@@ -5,31 +5,9 @@
 
 namespace recipients {
 
-namespace {
-
-ui::CodePage& Current() {
-    static ui::CodePage codePage;
-    return codePage;
-}
-
-bool& CurrentHasLeadBytes() {
-    static bool hasLeadBytes = false;
-    return hasLeadBytes;
-}
-
-}  // namespace
-
 void UseAnsiCodePage(const ui::CodePage& codePage) {
-    Current() = codePage;
-    CurrentHasLeadBytes() = std::ranges::any_of(codePage.leadBytes, [](bool lead) { return lead; });
-}
-
-const ui::CodePage& AnsiCodePage() {
-    return Current();
-}
-
-bool HasLeadBytes() {
-    return CurrentHasLeadBytes();
+    current::codePage = codePage;
+    current::hasLeadBytes = std::ranges::any_of(codePage.leadBytes, [](bool lead) { return lead; });
 }
 
 std::size_t WholeCharacterLength(std::string_view text, std::size_t most) {

@@ -11,12 +11,22 @@ namespace recipients {
 // it holds for the whole process. The run sets it from the platform before any source is read;
 // until then it is code page 1252.
 void UseAnsiCodePage(const ui::CodePage& codePage);
-const ui::CodePage& AnsiCodePage();
-// Whether the code page has any lead byte: the single-byte ones keep the byte-wise paths.
-bool HasLeadBytes();
 
+namespace current {
+// Read for every byte of a name, so the test is inline.
+inline ui::CodePage codePage;
+inline bool hasLeadBytes = false;
+}  // namespace current
+
+inline const ui::CodePage& AnsiCodePage() {
+    return current::codePage;
+}
+// Whether the code page has any lead byte: the single-byte ones keep the byte-wise paths.
+inline bool HasLeadBytes() {
+    return current::hasLeadBytes;
+}
 inline bool IsLeadByte(char byte) {
-    return AnsiCodePage().leadBytes[static_cast<unsigned char>(byte)];
+    return current::codePage.leadBytes[static_cast<unsigned char>(byte)];
 }
 
 // The length of the longest beginning of text of at most `most` bytes that ends between two
