@@ -11,17 +11,17 @@ constexpr bool IsSplittingByte(std::uint16_t code) {
 
 }  // namespace
 
-AnsiCodePage::AnsiCodePage(const CodePageTable& table)
-    : defaultChar_(table.defaultChar), codes_(0x10000, 0) {
+AnsiCodePage::AnsiCodePage(const CodePageTable& table) : codes_(0x10000, table.defaultChar) {
     description_.number = table.number;
     for (std::size_t i = 0; i + 1 < table.leadRanges.size(); i += 2) {
         const auto first = static_cast<unsigned char>(table.leadRanges[i]);
         const auto last = static_cast<unsigned char>(table.leadRanges[i + 1]);
         for (unsigned byte = first; byte <= last; ++byte) {
             description_.leadBytes[byte] = true;
+            doubleByte_ = true;
         }
     }
-    for (char16_t unit = 1; unit < 0x80; ++unit) {
+    for (char16_t unit = 0; unit < 0x80; ++unit) {
         codes_[unit] = unit;
     }
     for (std::size_t i = 0; i < table.singleBytes.size(); ++i) {
@@ -52,18 +52,17 @@ AnsiCodePage::AnsiCodePage(const CodePageTable& table)
 }
 
 void AnsiCodePage::Append(std::u16string_view text, std::string& out) const {
-    out.reserve(out.size() + text.size());
+    const std::size_t start = out.size();
+    out.resize(start + text.size() * (doubleByte_ ? 2 : 1));
+    char* byte = out.data() + start;
     for (const char16_t unit : text) {
-        const std::uint16_t code = unit == 0 ? 0 : codes_[unit];
-        if (code == 0 && unit != 0) {
-            out += static_cast<char>(defaultChar_);
-        } else if (code > 0xFF) {
-            out += static_cast<char>(code >> 8);
-            out += static_cast<char>(code & 0xFF);
-        } else {
-            out += static_cast<char>(code);
+        const std::uint16_t code = codes_[unit];
+        if (code > 0xFF) {
+            *byte++ = static_cast<char>(code >> 8);
         }
+        *byte++ = static_cast<char>(code);
     }
+    out.resize(static_cast<std::size_t>(byte - out.data()));
 }
 
 }  // namespace ui::headless

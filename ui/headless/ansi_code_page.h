@@ -23,8 +23,8 @@ class AnsiCodePage {
 
   private:
     CodePage description_;
-    unsigned char defaultChar_;
-    // The code of each unit, 0 where it has none.
+    bool doubleByte_ = false;
+    // The bytes of each unit as one number, the default character where it has no form.
     std::vector<std::uint16_t> codes_;
 };
 
