@@ -19,7 +19,7 @@ struct CsvColumns {
     char delimiter = ',';
 };
 
-// Upper-cases the ASCII letters of a NUL-terminated text in place.
+// Upper-cases the ASCII letters of a NUL-terminated text in place, never a second byte.
 void UpperCaseAscii(char* text);
 // The first field that reads exactly NAME (else the fields names can be built from), and every
 // fax column. The header must already be upper-cased.

@@ -4,25 +4,12 @@
 #include <string>
 #include <string_view>
 
-#include "recipients/ansi_code_page.h"
 #include "recipients/recipient_entry.h"
-#include "ui/headless/ansi_code_page.h"
+#include "tests/unit/code_page_scope.h"
 
 using namespace recipients;
 
 namespace {
-
-// The rules in one code page for the length of a test.
-class InCodePage {
-  public:
-    explicit InCodePage(unsigned number) {
-        UseAnsiCodePage(
-            ui::headless::AnsiCodePage(*ui::headless::FindCodePageTable(number)).Description());
-    }
-    ~InCodePage() { UseAnsiCodePage(ui::CodePage{}); }
-    InCodePage(const InCodePage&) = delete;
-    InCodePage& operator=(const InCodePage&) = delete;
-};
 
 enum class Rule { Brackets, Fax, Name, Cut };
 
@@ -88,7 +75,7 @@ const Case kCases[] = {
 
 TEST(CodePageRules, LeadBytesAsTheCodePageHasThem) {
     for (const Case& c : kCases) {
-        const InCodePage codePage(c.codePage);
+        const CodePageScope codePage(c.codePage);
         EXPECT_EQ(Apply(c.rule, std::string(c.text)), c.expected)
             << "code page " << c.codePage << ", rule " << static_cast<int>(c.rule) << ": "
             << c.text;
@@ -100,7 +87,7 @@ TEST(CodePageRules, LeadBytesAsTheCodePageHasThem) {
 TEST(CodePageRules, CleaningFieldsInPlaceMatchesCleaningACopy) {
     constexpr std::string_view kBytes = " [],a1+-\x81\x5B\xE9Zz\x82\x4F\xB1";
     for (const unsigned number : {1252u, 932u}) {
-        const InCodePage codePage(number);
+        const CodePageScope codePage(number);
         std::mt19937 random(7);
         for (int round = 0; round < 20000; ++round) {
             std::string text(random() % 70, ' ');
