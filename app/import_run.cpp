@@ -8,6 +8,7 @@
 #include "app/source_file_dialog.h"
 #include "app/source_selection_dialog.h"
 #include "app/text_format.h"
+#include "recipients/ansi_code_page.h"
 #include "recipients/reader_result.h"
 #include "recipients/recipient_collection.h"
 #include "recipients/recipient_limit.h"
@@ -207,6 +208,7 @@ void ImportRun(ImportContext& context, SourceReaders& sources) {
     RecipientCollection collection;
     ImportCounters counters;
     ui::Platform& platform = context.platform;
+    recipients::UseAnsiCodePage(platform.AnsiCodePage());
     TakeHost(context, collection);
     HostHandback handback(context, &sources);
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "recipients/ansi_code_page.h"
 #include "recipients/picker_messages.h"
 #include "recipients/recipient_entry.h"
 #include "recipients/recipient_limit.h"
@@ -22,6 +23,7 @@ using recipients::MakeRecipientEntry;
 using recipients::RecipientCollection;
 using recipients::RecipientKey;
 using recipients::SelectTypedPrefix;
+using recipients::WholeCharacterLength;
 
 namespace {
 
@@ -108,7 +110,9 @@ void RecipientPickerDialog::OnCancel() {
 }
 
 void RecipientPickerDialog::FindTypedName() {
-    SelectTypedPrefix(sourceList_, typeAhead_.GetText().substr(0, kFieldTextMax));
+    const std::string typed = typeAhead_.GetText();
+    SelectTypedPrefix(
+        sourceList_, std::string_view(typed).substr(0, WholeCharacterLength(typed, kFieldTextMax)));
 }
 
 void RecipientPickerDialog::MoveSelection() {

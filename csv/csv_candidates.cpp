@@ -9,6 +9,7 @@
 
 #include "csv/byte_count.h"
 #include "csv/record_joining.h"
+#include "recipients/ansi_code_page.h"
 #include "recipients/contact_candidate.h"
 #include "recipients/reader_result.h"
 
@@ -102,7 +103,10 @@ class LineCandidateMaker {
 
 void UpperCaseAscii(char* text) {
     for (; *text != '\0'; ++text) {
-        if (*text >= 'a' && *text <= 'z') {
+        // The second byte of a double-byte character may look like a letter but is none.
+        if (recipients::IsLeadByte(*text) && text[1] != '\0') {
+            ++text;
+        } else if (*text >= 'a' && *text <= 'z') {
             *text = static_cast<char>(*text - 'a' + 'A');
         }
     }

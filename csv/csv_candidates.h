@@ -21,7 +21,7 @@ struct CsvColumns {
     char delimiter = ',';
 };
 
-// Upper-cases the ASCII letters of a NUL-terminated text in place.
+// Upper-cases the ASCII letters of a NUL-terminated text in place, never a second byte.
 void UpperCaseAscii(char* text);
 // The column of the whole name (else the columns names can be built from, see FindNameSources)
 // and every fax column, from the upper-cased header and what its titles name.

@@ -73,18 +73,19 @@ class FuzzDialogs : public ContactFileDialogs {
 
 }  // namespace
 
-// The first byte picks the source kind, the next two the mapped columns; the rest is the file,
-// read as a contact export: classic Mac files, titles of the file's own text.
+// The first byte picks the source kind and the code page, the next two the mapped columns; the
+// rest is the file, read as a contact export: classic Mac files, titles of the file's own text.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
         return 0;
     }
     const recipients::SourceKind kind =
         (data[0] & 1) != 0 ? kSourceCsvMapped : kSourceCsvAutoSearch;
+    ui::Platform& platform = UseFuzzCodePage((data[0] & 2) != 0);
     FuzzDialogs dialogs(data[1], data[2]);
     text::TextImage image;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 3), size - 3);
-    const int loaded = image.Assign(bytes, FuzzPlatform(), &kContactExport);
+    const int loaded = image.Assign(bytes, platform, &kContactExport);
     if (loaded != 0) {
         Require(loaded == kReadFailed && bytes.empty());
         return 0;
@@ -92,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecipientCollection collection;
     int rejected = -1;
     const int result =
-        ReadContactImage(image, "fuzz.csv", collection, rejected, kind, dialogs, FuzzPlatform());
+        ReadContactImage(image, "fuzz.csv", collection, rejected, kind, dialogs, platform);
     Require(result >= kBadCsvFormat);
     Require(result != kOpenFailed && result != kSizeFailed && result != kReadFailed);
     if (result >= 0) {

@@ -70,6 +70,15 @@ class ScenarioRun {
         : scenario_(scenario), options_(options), report_(report) {}
 
     bool Run() {
+        // scripts/scenario starts the runner in a locale of the scenario's code page.
+        if (GetACP() != scenario_.setup.codePage) {
+            report_.Failure(
+                scenario_.path, 0, "codepage",
+                {"the system's ANSI code page " + std::to_string(scenario_.setup.codePage),
+                 "code page " + std::to_string(GetACP())},
+                {});
+            return false;
+        }
         if (!Prepare() || !Start())
             return false;
         size_t next = 0;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "recipients/ansi_code_page.h"
 #include "recipients/edit_field_in_place.h"
 #include "recipients/recipient_entry.h"
 
@@ -19,7 +20,7 @@ const char* NameStore::Keep(std::string_view text) {
         used_ = 0;
     }
     char* const place = blocks_.back().get() + used_;
-    const std::size_t length = text.size() < kFieldTextMax ? text.size() : kFieldTextMax;
+    const std::size_t length = WholeCharacterLength(text, kFieldTextMax);
     std::memcpy(place, text.data(), length);
     place[length] = '\0';
     used_ += length + 1;

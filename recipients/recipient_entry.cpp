@@ -4,6 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include "recipients/ansi_code_page.h"
+
 namespace recipients {
 
 namespace {
@@ -29,8 +31,8 @@ constexpr std::array<char, 256> kFaxFieldBytes = [] {
 
 void ReplaceBrackets(char* name, std::size_t length) {
     for (std::size_t i = 0; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(name[i]);
-        if (byte >= 0x80) {
+        const char byte = name[i];
+        if (IsLeadByte(byte)) {
             ++i;  // the second byte of a double-byte character is never a bracket
         } else if (byte == '[') {
             name[i] = '(';
@@ -40,9 +42,40 @@ void ReplaceBrackets(char* name, std::size_t length) {
     }
 }
 
+struct CleanedLength {
+    std::size_t kept;
+    bool hasDigit;
+};
+
+// The fax cleaning of a code page with double-byte characters: a full-width sign counts as its
+// ASCII form, any other double-byte character goes whole, so that no second byte becomes a digit
+// or a letter.
+CleanedLength CleanDoubleByteFax(char* text, std::size_t length, std::size_t most) {
+    std::size_t kept = 0;
+    bool hasDigit = false;
+    for (std::size_t read = 0; read < length && kept < most;) {
+        const bool lead = IsLeadByte(text[read]);
+        char sign = text[read];
+        if (lead) {
+            sign = read + 1 < length ? FullWidthSign(text[read], text[read + 1]) : '\0';
+            ++read;
+        }
+        ++read;
+        const char c = kFaxFieldBytes[static_cast<unsigned char>(sign)];
+        text[kept] = c;
+        kept += c != '\0';
+        hasDigit |= c >= '0' && c <= '9';
+    }
+    return {kept, hasDigit};
+}
+
 }  // namespace
 
 std::size_t CleanFaxNumber(std::string& fax) {
+    if (HasLeadBytes()) {
+        fax.resize(CleanDoubleByteFax(fax.data(), fax.size(), fax.size()).kept);
+        return fax.size();
+    }
     for (char& c : fax) {
         c = UpperCaseAscii(c);
     }
@@ -106,12 +139,15 @@ void SplitRecipientEntry(std::string_view entry, std::string& name, std::string&
 }
 
 void CutToField(std::string& text) {
-    if (text.size() > kFieldTextMax) {
-        text.resize(kFieldTextMax);
-    }
+    text.resize(WholeCharacterLength(text, kFieldTextMax));
 }
 
 CleanedFaxField CleanFaxNumber(char* field) {
+    if (HasLeadBytes()) {
+        const CleanedLength cleaned = CleanDoubleByteFax(field, std::strlen(field), kFieldTextMax);
+        field[cleaned.kept] = '\0';
+        return {field, cleaned.hasDigit};
+    }
     std::size_t kept = 0;
     bool hasDigit = false;
     // Without branches on the byte: blanks between digits are common and unpredictable.
@@ -135,7 +171,7 @@ char* CleanName(char* field) {
         --length;
     }
     // Bytes past the cut cannot change a bracket before it, so cutting first is the same.
-    length = std::min(length, kFieldTextMax);
+    length = WholeCharacterLength({first, length}, kFieldTextMax);
     if (first != field) {
         std::memmove(field, first, length);
     }

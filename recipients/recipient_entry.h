@@ -14,6 +14,7 @@ inline constexpr std::size_t kFieldTextMax = 30;
 enum class AddResult { Rejected = 0, Added = 1, LimitReached = 2 };
 
 // Keeps only the bytes a fax number may hold, upper-cases ASCII letters; returns the new length.
+// A full-width sign counts as its ASCII form; any other double-byte character goes whole.
 std::size_t CleanFaxNumber(std::string& fax);
 // Single-byte "[" and "]" become "(" and ")"; double-byte characters stay whole.
 void ReplaceNameBrackets(std::string& name);
@@ -26,7 +27,7 @@ AddResult AddRecipientEntry(std::string& name, std::string& fax, RecipientCollec
 void SplitRecipientEntry(std::string_view entry, std::string& name, std::string& fax);
 // "%s [%s]"
 std::string MakeRecipientEntry(std::string_view name, std::string_view fax);
-// Cuts a text to the fixed field length.
+// Cuts a text to the fixed field length, before a double-byte character that would not fit.
 void CutToField(std::string& text);
 // The cleaning of a fax number (as above, and CutToField) and of a name (TrimBlanks,
 // ReplaceNameBrackets, CutToField) done in place on a NUL-terminated field of a line, with no

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <new>
+#include <string>
 #include <vector>
 
+#include "recipients/ansi_code_page.h"
 #include "recipients/picker_messages.h"
 #include "recipients/recipient_entry.h"
 #include "recipients/recipient_limit.h"
@@ -122,7 +124,9 @@ void SpeedDialPickerDialog::OnCancel() {
 }
 
 void SpeedDialPickerDialog::FindTypedNumber() {
-    SelectTypedPrefix(sourceList_, typeAhead_.GetText().substr(0, kTypeAheadMax));
+    const std::string typed = typeAhead_.GetText();
+    SelectTypedPrefix(sourceList_, std::string_view(typed).substr(
+                                       0, recipients::WholeCharacterLength(typed, kTypeAheadMax)));
 }
 
 void SpeedDialPickerDialog::MoveSelection() {

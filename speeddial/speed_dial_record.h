@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "recipients/ansi_code_page.h"
+
 // One speed-dial entry exactly as the host reads it from the result file: 236 bytes, texts
 // NUL-terminated with zero bytes behind them, integers little-endian. Default construction gives
 // the record template every record starts from.
@@ -67,11 +69,11 @@ inline constexpr SpeedDialRecord kBlankSpeedDialRecord{};
 // The speed-dial record buffer: made by the reader, held by the run until the run ends.
 using SpeedDialRecords = std::vector<SpeedDialRecord>;
 
-// Copies at most N - 1 bytes of the text into the field and zero-fills the rest, so the field
-// always ends with a NUL and nothing beyond it is touched.
+// Copies at most N - 1 bytes of the text into the field, never half a character, and zero-fills
+// the rest, so the field always ends with a NUL and nothing beyond it is touched.
 template <std::size_t N>
 void CopyToField(char (&field)[N], std::string_view text) {
-    const std::size_t length = text.size() < N - 1 ? text.size() : N - 1;
+    const std::size_t length = recipients::WholeCharacterLength(text, N - 1);
     for (std::size_t i = 0; i < N; ++i) {
         field[i] = i < length ? text[i] : '\0';
     }

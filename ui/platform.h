@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/code_page.h"
 #include "ui/readable_file.h"
 #include "ui/window_handle.h"
 
@@ -66,8 +67,12 @@ class Platform {
     // current folder.
     virtual bool CanLoadLibrary(std::string_view path) = 0;
 
+    // The system's ANSI code page: its lead bytes and full-width signs.
+    virtual const CodePage& AnsiCodePage() = 0;
     // Appends UTF-16 text converted to the ANSI code page: the platform's best fit where a
-    // character has no exact form there, its substitute where it has none at all.
+    // character has no exact form there, its substitute where it has none at all. A character
+    // other than TAB, LF, CR, '"', ',' and ';' never becomes one of them (best fit would make
+    // U+FF0C a comma): it becomes '?' instead, so that a file's fields stay where they are.
     virtual void AppendAnsiText(std::u16string_view text, std::string& ansi) = 0;
 };
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "recipients/ansi_code_page.h"
+
 namespace vcard {
 
 namespace {
@@ -137,7 +139,8 @@ int CutComponents(char* value, char** components, int most) {
     char* byte = value;
     components[count++] = byte;
     for (; *byte != '\0'; ++byte) {
-        if (*byte == '\\' && byte[1] != '\0') {
+        // A backslash escapes, and a lead byte carries, the byte after it.
+        if ((*byte == '\\' || recipients::IsLeadByte(*byte)) && byte[1] != '\0') {
             ++byte;
         } else if (*byte == ';') {
             *byte = '\0';
@@ -153,7 +156,11 @@ int CutComponents(char* value, char** components, int most) {
 void Unescape(char* text) {
     char* write = text;
     for (const char* read = text; *read != '\0'; ++write) {
-        if (read[0] == '\\' && read[1] != '\0' && std::strchr("\\,;:nN", read[1]) != nullptr) {
+        if (recipients::IsLeadByte(read[0]) && read[1] != '\0') {
+            *write++ = *read++;
+            *write = *read++;
+        } else if (read[0] == '\\' && read[1] != '\0' &&
+                   std::strchr("\\,;:nN", read[1]) != nullptr) {
             *write = (read[1] == 'n' || read[1] == 'N') ? ' ' : read[1];
             read += 2;
         } else {

@@ -52,6 +52,7 @@ void SetUpMachine(const Setup& setup, const std::string& dir,
     if (!WriteSetupFiles(setup, dir)) {
         throw std::runtime_error("cannot write the scenario's files");
     }
+    platform.SetCodePage(setup.codePage);
     platform.SetHost(setup.host != HostKind::None, setup.host == HostKind::Limit);
     platform.SetCommandLine(ToolArguments(setup, dir));
     for (const std::string& held : setup.heldFiles) {

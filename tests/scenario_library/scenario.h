@@ -68,6 +68,7 @@ struct MomentaryHold {
 };
 
 struct Setup {
+    unsigned codePage = 1252;  // the system's ANSI code page
     HostKind host = HostKind::Plain;
     std::string args = "{dir}result.dat";
     std::vector<FileSetup> files;

@@ -185,6 +185,8 @@ class Parser {
             setup.host = s.words[0] == "none"    ? HostKind::None
                          : s.words[0] == "plain" ? HostKind::Plain
                                                  : HostKind::Limit;
+        } else if (s.verb == "codepage") {
+            ParseCodePage(s);
         } else if (s.verb == "args") {
             RequireCount(s, 1, 1, "args WORD");
             Once(s, "args");
@@ -222,6 +224,14 @@ class Parser {
         } else {
             throw ParseError(s.line, "unknown setup statement: " + s.verb);
         }
+    }
+
+    void ParseCodePage(const Statement& s) {
+        const char* usage = "codepage 932|936|949|950|1250|1251|1252";
+        RequireCount(s, 1, 1, usage);
+        RequireChoice(s, 0, {"932", "936", "949", "950", "1250", "1251", "1252"}, usage);
+        Once(s, "codepage");
+        scenario_.setup.codePage = static_cast<unsigned>(std::stoul(s.words[0]));
     }
 
     void ParseFile(const Statement& s) {

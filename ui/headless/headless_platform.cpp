@@ -4,12 +4,12 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <stdexcept>
 
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "ui/headless/code_page_1252.h"
 #include "ui/headless/dialog_template.h"
 #include "ui/headless/stdio_readable_file.h"
 #include "ui/help_messages.h"
@@ -32,6 +32,21 @@ std::string ProfileKey(std::string_view section, std::string_view key) {
 }
 
 }  // namespace
+
+// The host's record of commands has room for a run's one command from the start: recording it is
+// the host's business and must not fail in the tool's hand-back.
+HeadlessPlatform::HeadlessPlatform(HeadlessUser& user) : user_(user) {
+    posted_.reserve(4);
+    SetCodePage(1252);
+}
+
+void HeadlessPlatform::SetCodePage(unsigned number) {
+    const CodePageTable* table = FindCodePageTable(number);
+    if (table == nullptr) {
+        throw std::invalid_argument("no table of code page " + std::to_string(number));
+    }
+    codePage_ = std::make_unique<headless::AnsiCodePage>(*table);
+}
 
 void HeadlessPlatform::SetHost(bool present, bool hasLimitControl) {
     hostPresent_ = present;
@@ -187,7 +202,7 @@ bool HeadlessPlatform::CanLoadLibrary(std::string_view path) {
 }
 
 void HeadlessPlatform::AppendAnsiText(std::u16string_view text, std::string& ansi) {
-    AppendCodePage1252(text, ansi);
+    codePage_->Append(text, ansi);
 }
 
 }  // namespace ui::headless

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/headless/headless_backend.h"
+#include "ui/headless/ansi_code_page.h"
 #include "ui/headless/headless_user.h"
 #include "ui/platform.h"
 
@@ -26,9 +27,7 @@ class HeadlessPlatform : public Platform {
         int contextId = 0;
     };
 
-    // The host's record of commands has room for a run's one command from the start: recording
-    // it is the host's business and must not fail in the tool's hand-back.
-    explicit HeadlessPlatform(HeadlessUser& user) : user_(user) { posted_.reserve(4); }
+    explicit HeadlessPlatform(HeadlessUser& user);
 
     // Set-up.
     void SetHost(bool present, bool hasLimitControl);
@@ -42,6 +41,8 @@ class HeadlessPlatform : public Platform {
     void AttachBackend(HeadlessBackend& backend) { backend_ = &backend; }
     // No help file is installed: Help says so instead of opening one.
     void RemoveHelpFiles() { helpFilesInstalled_ = false; }
+    // The system's ANSI code page, one that FindCodePageTable knows; 1252 until set.
+    void SetCodePage(unsigned number);
     // The host window goes away, as when the user closes the host application.
     void CloseHost();
     // Another program keeps the file open for writing: OpenFileToRead refuses it.
@@ -76,13 +77,15 @@ class HeadlessPlatform : public Platform {
     int ReadProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
     std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) override;
     bool CanLoadLibrary(std::string_view path) override;
-    // As Windows and Wine convert text to code page 1252.
+    const CodePage& AnsiCodePage() override { return codePage_->Description(); }
+    // As Windows and Wine convert text to the code page.
     void AppendAnsiText(std::u16string_view text, std::string& ansi) override;
 
   private:
     HeadlessUser& user_;
     HeadlessBackend* backend_ = nullptr;
     bool helpFilesInstalled_ = true;
+    std::unique_ptr<headless::AnsiCodePage> codePage_;
     bool hostPresent_ = true;
     bool hostHasLimitControl_ = false;
     bool hostEnabled_ = true;

@@ -143,6 +143,70 @@ bool Win32Platform::CanLoadLibrary(std::string_view path) {
     return true;
 }
 
+const CodePage& Win32Platform::AnsiCodePage() {
+    if (!codePage_) {
+        CodePage& codePage = codePage_.emplace();
+        codePage.number = GetACP();
+        for (int byte = 0x80; byte < 0x100; ++byte) {
+            codePage.leadBytes[byte] = IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
+        }
+        for (int i = 0; i < CodePage::kFullWidthSigns; ++i) {
+            const wchar_t sign = static_cast<wchar_t>(CodePage::kFirstFullWidth + i);
+            unsigned char form[2] = {};
+            BOOL usedDefault = FALSE;
+            const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &sign, 1,
+                                                   reinterpret_cast<char*>(form), sizeof form,
+                                                   nullptr, &usedDefault);
+            if (length == 2 && !usedDefault) {
+                codePage.fullWidthForms[i] = static_cast<std::uint16_t>(form[0] << 8 | form[1]);
+            }
+        }
+    }
+    return *codePage_;
+}
+
+namespace {
+
+constexpr bool IsSplittingByte(char byte) {
+    return byte == '\t' || byte == '\n' || byte == '\r' || byte == '"' || byte == ',' ||
+           byte == ';';
+}
+
+// Every trail byte of the double-byte code pages is 0x40 or above, so a text whose conversion
+// holds as many splitting bytes as it had splitting characters made none of its own.
+std::size_t CountSplitting(std::u16string_view text) {
+    return std::count_if(text.begin(), text.end(), [](char16_t unit) {
+        return unit < 0x80 && IsSplittingByte(static_cast<char>(unit));
+    });
+}
+
+void AppendConverted(const wchar_t* wide, int count, std::string& ansi) {
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide, count, nullptr, 0, nullptr, nullptr);
+    if (length > 0) {
+        const std::size_t start = ansi.size();
+        ansi.resize(start + static_cast<std::size_t>(length));
+        WideCharToMultiByte(CP_ACP, 0, wide, count, ansi.data() + start, length, nullptr, nullptr);
+    }
+}
+
+// Character by character, each that best fit turned into a splitting byte made '?'.
+void AppendWithoutMadeSplitting(std::u16string_view text, std::string& ansi) {
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    for (std::size_t i = 0; i < text.size();) {
+        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+                          text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        const int units = pair ? 2 : 1;
+        const std::size_t start = ansi.size();
+        AppendConverted(wide + i, units, ansi);
+        if (text[i] >= 0x80 && ansi.size() == start + 1 && IsSplittingByte(ansi.back())) {
+            ansi.back() = '?';
+        }
+        i += static_cast<std::size_t>(units);
+    }
+}
+
+}  // namespace
+
 void Win32Platform::AppendAnsiText(std::u16string_view text, std::string& ansi) {
     static_assert(sizeof(wchar_t) == sizeof(char16_t));
     // Pieces that an int can count, never ending between the two units of a pair.
@@ -152,15 +216,15 @@ void Win32Platform::AppendAnsiText(std::u16string_view text, std::string& ansi) 
         if (units < text.size() && text[units - 1] >= 0xD800 && text[units - 1] <= 0xDBFF) {
             --units;
         }
-        const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-        const int count = static_cast<int>(units);
-        const int length =
-            WideCharToMultiByte(CP_ACP, 0, wide, count, nullptr, 0, nullptr, nullptr);
-        if (length > 0) {
-            const std::size_t start = ansi.size();
-            ansi.resize(start + static_cast<std::size_t>(length));
-            WideCharToMultiByte(CP_ACP, 0, wide, count, ansi.data() + start, length, nullptr,
-                                nullptr);
+        const std::u16string_view piece = text.substr(0, units);
+        const std::size_t start = ansi.size();
+        AppendConverted(reinterpret_cast<const wchar_t*>(piece.data()), static_cast<int>(units),
+                        ansi);
+        const auto made = std::count_if(ansi.begin() + static_cast<std::ptrdiff_t>(start),
+                                        ansi.end(), IsSplittingByte);
+        if (static_cast<std::size_t>(made) != CountSplitting(piece)) {
+            ansi.resize(start);
+            AppendWithoutMadeSplitting(piece, ansi);
         }
         text.remove_prefix(units);
     }

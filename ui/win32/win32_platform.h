@@ -31,11 +31,13 @@ class Win32Platform : public Platform {
     int ReadProfileInt(std::string_view section, std::string_view key, int defaultValue) override;
     std::optional<std::string> ReadMachineRegistryDefault(std::string_view keyPath) override;
     bool CanLoadLibrary(std::string_view path) override;
+    const CodePage& AnsiCodePage() override;
     void AppendAnsiText(std::u16string_view text, std::string& ansi) override;
 
   private:
     HINSTANCE module_;
     HtmlHelpViewer help_;
+    std::optional<CodePage> codePage_;
 };
 
 }  // namespace ui

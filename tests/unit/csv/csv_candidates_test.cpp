@@ -1,4 +1,5 @@
 #include "csv/csv_candidates.h"
+#include "tests/unit/code_page_scope.h"
 #include "tests/unit/test_platform.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,11 @@ TEST(UpperCaseAscii, TouchesOnlyAsciiLetters) {
     EXPECT_EQ(text,
               "FAX N\xE4M\x82"
               "E1");
+
+    const CodePageScope codePage(932);
+    std::string doubleByte = "fax \x83tax\x82";
+    UpperCaseAscii(doubleByte.data());
+    EXPECT_EQ(doubleByte, "FAX \x83tAX\x82");
 }
 
 TEST(ReadCandidates, OneCandidatePerLineAndFaxColumnInOrder) {
