@@ -29,7 +29,20 @@ constexpr std::array<char, 256> kFaxFieldBytes = [] {
     return bytes;
 }();
 
+// Replaces every bracket byte in [text, end).
+void ReplaceByte(char* text, const char* end, char bracket, char replacement) {
+    while ((text = static_cast<char*>(std::memchr(text, bracket, end - text))) != nullptr) {
+        *text++ = replacement;
+    }
+}
+
 void ReplaceBrackets(char* name, std::size_t length) {
+    if (!HasLeadBytes()) {
+        // Names seldom hold a bracket: a search a block at a time passes over them.
+        ReplaceByte(name, name + length, '[', '(');
+        ReplaceByte(name, name + length, ']', ')');
+        return;
+    }
     for (std::size_t i = 0; i < length; ++i) {
         const char byte = name[i];
         if (IsLeadByte(byte)) {
@@ -150,12 +163,13 @@ CleanedFaxField CleanFaxNumber(char* field) {
     }
     std::size_t kept = 0;
     bool hasDigit = false;
-    // Without branches on the byte: blanks between digits are common and unpredictable.
+    // Storing only the kept bytes measured faster than a store for every byte, also with blanks
+    // and dashes at random places.
     for (const char* byte = field; *byte != '\0' && kept < kFieldTextMax; ++byte) {
-        const char c = kFaxFieldBytes[static_cast<unsigned char>(*byte)];
-        field[kept] = c;
-        kept += c != '\0';
-        hasDigit |= c >= '0' && c <= '9';
+        if (const char c = kFaxFieldBytes[static_cast<unsigned char>(*byte)]; c != '\0') {
+            field[kept++] = c;
+            hasDigit |= c >= '0' && c <= '9';
+        }
     }
     field[kept] = '\0';
     return {field, hasDigit};
