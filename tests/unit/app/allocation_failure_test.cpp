@@ -13,6 +13,7 @@
 #include "tests/unit/app/allocation_failure_hook.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/headless_platform.h"
+#include "ui/host_protocol.h"
 
 namespace {
 
@@ -134,7 +135,8 @@ class AllocationFailureTest : public testing::Test {
             SCOPED_TRACE("allocation " + std::to_string(before + 1) + " failed");
             ASSERT_EQ(outcome.commands.size(), 1u);
             // Before the source is chosen, the run is not yet a speed-dial one.
-            EXPECT_TRUE(outcome.commands[0].id == command || outcome.commands[0].id == 1022);
+            EXPECT_TRUE(outcome.commands[0].id == command ||
+                        outcome.commands[0].id == ui::kNameFaxImportedCommand);
             EXPECT_TRUE(outcome.commands[0].hostWasEnabled);
             EXPECT_TRUE(outcome.hostEnabled);
             // Told nothing, the user must have everything; told, what the lists showed (the
@@ -152,13 +154,13 @@ class AllocationFailureTest : public testing::Test {
 TEST_F(AllocationFailureTest, ACsvImportTellsTheUserOrImportsEverything) {
     FailEachAllocationInTurn("Comma Separated Values (CSV)",
                              "Name,Fax\r\nAnn,1\r\nBob,2\r\nCy,3\r\n", IDC_PICKER_SOURCE_LIST,
-                             IDC_PICKER_TO_SELECTED, 1022);
+                             IDC_PICKER_TO_SELECTED, ui::kNameFaxImportedCommand);
 }
 
 TEST_F(AllocationFailureTest, ASpeedDialImportTellsTheUserOrImportsEverything) {
-    FailEachAllocationInTurn("Speed Dial Data EWS-CSV",
-                             "*,1,0,2\r\n1,X,0101,Ann\r\n2,X,0202,Bob\r\n",
-                             IDC_SPEED_DIAL_SOURCE_LIST, IDC_SPEED_DIAL_TO_SELECTED, 1028);
+    FailEachAllocationInTurn(
+        "Speed Dial Data EWS-CSV", "*,1,0,2\r\n1,X,0101,Ann\r\n2,X,0202,Bob\r\n",
+        IDC_SPEED_DIAL_SOURCE_LIST, IDC_SPEED_DIAL_TO_SELECTED, ui::kSpeedDialImportedCommand);
 }
 
 }  // namespace
