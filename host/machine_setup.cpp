@@ -95,6 +95,9 @@ std::string ApplyMachineSetup(const scenario::Setup& setup,
         problems += "cannot set the mapi32 override; ";
     if (!SetLibraryOverride("wab32", setup.wabPresent ? nullptr : "native"))
         problems += "cannot set the wab32 override; ";
+    // The recording help viewer stands in the system folders in place of the builtin one.
+    if (!SetLibraryOverride("hhctrl.ocx", "native"))
+        problems += "cannot set the hhctrl.ocx override; ";
     if (!SetWabPath(libraries.wab64, libraries.wabExpandable, KEY_WOW64_64KEY) ||
         !SetWabPath(libraries.wab32, libraries.wabExpandable, KEY_WOW64_32KEY))
         problems += "cannot set the WAB library path; ";

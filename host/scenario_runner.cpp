@@ -158,10 +158,7 @@ class ScenarioRun {
         problems += providers::InstallTestProviders(setup, {options_.testLibraries32}, toolBits_,
                                                     scenario_.path, directory_.path(), registered);
         problems += ApplyMachineSetup(setup, registered);
-        const providers::TestLibraryFolders libraries{options_.testLibraries32};
-        problems += help_recorder::InstallHelpRecorder(
-            HelpLedger(), libraries.Path(64, help_recorder::kRecorderLibrary),
-            libraries.Path(32, help_recorder::kRecorderLibrary));
+        problems += help_recorder::InstallHelpRecorder(HelpLedger(), {options_.testLibraries32});
         problems += PlaceTool();
         if (!problems.empty())
             return Fail(scenario_.runLine, "run", {"the machine set up", problems});

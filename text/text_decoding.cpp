@@ -6,12 +6,13 @@
 #include <memory>
 
 #include "text/mac_roman.h"
+#include "text/unicode.h"
 
 namespace text {
 
 namespace {
 
-constexpr char16_t kReplacement = 0xFFFD;
+constexpr auto kReplacement = static_cast<char16_t>(kReplacementCharacter);
 
 // UTF-16 units gathered and handed to the platform a piece at a time; a piece never ends between
 // the two units of a pair, so that the platform sees every pair whole.
@@ -120,35 +121,13 @@ bool DecodeUtf8(std::string_view text, bool strict, Utf16Pieces& pieces) {
     return true;
 }
 
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 template <bool kBigEndian>
 void DecodeUtf16(std::string_view text, Utf16Pieces& pieces) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    const std::size_t units = text.size() / 2;
-    const auto unitAt = [bytes](std::size_t i) {
-        const unsigned first = bytes[2 * i];
-        const unsigned second = bytes[2 * i + 1];
-        return static_cast<char16_t>(kBigEndian ? (first << 8) | second : (second << 8) | first);
-    };
-    for (std::size_t i = 0; i < units; ++i) {
+    ForEachUtf16Character<kBigEndian>(text, [&pieces](char32_t codePoint) {
         pieces.MakeRoom();
-        const char16_t unit = unitAt(i);
-        if (IsHighSurrogate(unit) && i + 1 < units && IsLowSurrogate(unitAt(i + 1))) {
-            pieces.Put(unit);
-            pieces.Put(unitAt(++i));
-        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-            pieces.Put(kReplacement);
-        } else {
-            pieces.Put(unit);
-        }
-    }
+        pieces.PutCodePoint(codePoint);
+        return true;
+    });
     if (text.size() % 2 != 0) {
         pieces.MakeRoom();
         pieces.Put(kReplacement);
@@ -234,6 +213,14 @@ std::optional<std::string> Decode(std::string_view bytes, ui::Platform& platform
 std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform) {
     TextEncoding encoding = TextEncoding::Ansi;
     return Decode(bytes, platform, false, encoding);
+}
+
+std::string Utf8ToAnsi(std::string_view utf8, ui::Platform& platform) {
+    std::string ansi;
+    Utf16Pieces pieces(platform, ansi);
+    DecodeUtf8(utf8, false, pieces);
+    pieces.Flush();
+    return ansi;
 }
 
 std::optional<std::string> DecodeFileToAnsi(std::string_view bytes, ui::Platform& platform,

@@ -17,6 +17,10 @@ namespace text {
 // Nothing when the bytes are ANSI text to be read as they are. Throws std::bad_alloc.
 std::optional<std::string> DecodeToAnsi(std::string_view bytes, ui::Platform& platform);
 
+// UTF-8 text in the ANSI code page, converted by the platform; a malformed sequence becomes
+// U+FFFD first. Throws std::bad_alloc.
+std::string Utf8ToAnsi(std::string_view utf8, ui::Platform& platform);
+
 enum class TextEncoding { Ansi, Utf8, Utf16LittleEndian, Utf16BigEndian, MacRoman };
 
 // A whole file's text as DecodeToAnsi gives it, and the encoding it was read in. A classic Mac

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "text/text_decoding.h"
+#include "text/unicode.h"
+
 namespace text {
 
 namespace {
@@ -99,19 +102,6 @@ char32_t CapitalLetter(char32_t c) {
     return c;
 }
 
-void AppendUtf8(char32_t c, std::string& text) {
-    if (c < 0x80) {
-        text += static_cast<char>(c);
-    } else if (c < 0x800) {
-        text += static_cast<char>(0xC0 | (c >> 6));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        text += static_cast<char>(0xE0 | (c >> 12));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 bool IsContinuation(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
@@ -122,26 +112,6 @@ std::string_view WithoutBlanks(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::u16string Utf16Of(std::string_view utf8) {
-    std::u16string units;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int more = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-        char32_t c = more == 0 ? lead : lead & (0x3F >> more);
-        for (int k = 1; k <= more && i + k < utf8.size(); ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        }
-        i += more + 1;
-        if (c >= 0x10000) {
-            units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            units += static_cast<char16_t>(c);
-        }
-    }
-    return units;
 }
 
 // The text with each letter mapped; only ASCII and the two-byte letters below U+0530 change.
@@ -203,8 +173,7 @@ TitleMatcher TitleMatcher::ForCodePage(ui::Platform& platform) {
             add(word, nullptr);
         }
     }
-    std::string ansi;
-    platform.AppendAnsiText(Utf16Of(table), ansi);
+    const std::string ansi = Utf8ToAnsi(table, platform);
     TitleMatcher matcher(false);
     std::string_view lines = ansi;
     std::string_view originals = table;

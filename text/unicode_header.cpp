@@ -1,28 +1,11 @@
 #include "text/unicode_header.h"
 
 #include "text/mac_roman.h"
+#include "text/unicode.h"
 
 namespace text {
 
 namespace {
-
-void AppendUtf8(char32_t codePoint, std::string& text) {
-    if (codePoint < 0x80) {
-        text += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        text += static_cast<char>(0xC0 | (codePoint >> 6));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        text += static_cast<char>(0xE0 | (codePoint >> 12));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (codePoint >> 18));
-        text += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
 
 // Collects the characters of the whole text, or line by line until the header is complete.
 class TextCollector {
@@ -73,18 +56,8 @@ std::string Utf16Text(std::string_view bytes, bool whole) {
         carriageReturn = carriageReturn || unitAt(i) == U'\r';
     }
     TextCollector collector(carriageReturn && !lineFeed, whole);
-    for (std::size_t i = 0; i < units; ++i) {
-        char32_t unit = unitAt(i);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units && unitAt(i + 1) >= 0xDC00 &&
-            unitAt(i + 1) <= 0xDFFF) {
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (unitAt(++i) - 0xDC00);
-        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-            unit = 0xFFFD;
-        }
-        if (!collector.Take(unit)) {
-            break;
-        }
-    }
+    ForEachUtf16Character<kBigEndian>(
+        bytes, [&collector](char32_t codePoint) { return collector.Take(codePoint); });
     return collector.Text();
 }
 

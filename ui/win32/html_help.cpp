@@ -3,6 +3,7 @@
 #include <htmlhelp.h>
 
 #include "ui/help_messages.h"
+#include "ui/win32/library_loading.h"
 
 namespace ui {
 
@@ -17,15 +18,7 @@ HtmlHelpViewer::HtmlHelpFunction HtmlHelpViewer::Load() {
         return htmlHelp_;
     }
     // From the system folder by its full path: a file of that name anywhere else is not ours.
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return nullptr;
-    }
-    const std::wstring path = std::wstring(folder, length) + L"\\hhctrl.ocx";
-    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    library_ = LoadLibraryW(path.c_str());
-    SetErrorMode(previousMode);
+    library_ = LoadSystemLibrary("hhctrl.ocx");
     if (library_ != nullptr) {
         htmlHelp_ = reinterpret_cast<HtmlHelpFunction>(
             reinterpret_cast<void*>(GetProcAddress(library_, "HtmlHelpA")));

@@ -46,21 +46,6 @@ std::string Copy(const std::string& from, const std::string& to) {
     return {};
 }
 
-// The stub of each bitness in the system folder of that bitness, as Windows has it.
-std::string InstallMessagingStubs(const TestLibraryFolders& folders) {
-    char system[MAX_PATH];
-    char system32Bit[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
-    const UINT length32 = GetSystemWow64DirectoryA(system32Bit, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH || length32 == 0 || length32 >= MAX_PATH) {
-        return "cannot find the system folders; ";
-    }
-    return Copy(folders.Path(64, kMessagingStub),
-                WithSeparator(std::string(system, length)) + "mapi32.dll") +
-           Copy(folders.Path(32, kMessagingStub),
-                WithSeparator(std::string(system32Bit, length32)) + "mapi32.dll");
-}
-
 // Each bitness's WAB library in its own common program files folder, which the one expandable
 // path names for either.
 std::string InstallExpandableWab(const TestLibraryFolders& folders) {
@@ -81,6 +66,20 @@ std::string InstallExpandableWab(const TestLibraryFolders& folders) {
 
 }  // namespace
 
+std::string InstallInSystemFolders(const TestLibraryFolders& folders, const char* built,
+                                   const char* installed) {
+    char system[MAX_PATH];
+    char system32Bit[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
+    const UINT length32 = GetSystemWow64DirectoryA(system32Bit, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH || length32 == 0 || length32 >= MAX_PATH) {
+        return "cannot find the system folders; ";
+    }
+    return Copy(folders.Path(64, built), WithSeparator(std::string(system, length)) + installed) +
+           Copy(folders.Path(32, built),
+                WithSeparator(std::string(system32Bit, length32)) + installed);
+}
+
 std::string TestLibraryFolders::Path(int bits, const char* name) const {
     return bits == 32 ? WithSeparator(bits32) + name : BesideThisProgram(name);
 }
@@ -92,7 +91,7 @@ std::string InstallTestProviders(const scenario::Setup& setup, const TestLibrary
     std::string problems;
     registered = {};
     if (scenario::MapiLoads(setup.mapi)) {
-        problems += InstallMessagingStubs(folders);
+        problems += InstallInSystemFolders(folders, kMessagingStub, "mapi32.dll");
         registered.mailClient = folders.Path(setup.mapiBits, kMessagingProvider);
     }
     if (setup.wabPresent && setup.wabPathExpandable) {

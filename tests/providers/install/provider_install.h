@@ -21,6 +21,11 @@ struct TestLibraryFolders {
     std::string Path(int bits, const char* name) const;
 };
 
+// Copies the test library `built` of each bitness into the system folder of that bitness as
+// `installed`, in place of the system's own. Returns what failed, empty on success.
+std::string InstallInSystemFolders(const TestLibraryFolders& folders, const char* built,
+                                   const char* installed);
+
 // Installs the test libraries as the setup says: the messaging stub in both system folders (in
 // place of Wine's builtin), the WAB library where an expandable registry path leads, the
 // planted libraries of the tool's bitness in the scenario's directory; tells the test libraries
